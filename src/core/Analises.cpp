@@ -1,0 +1,129 @@
+#include "Analises.h"
+
+#include "ConsultaSql.h"
+#include "DataLocal.h"
+#include "Erro.h"
+#include "ExecucaoVerificacao.h"
+#include "FormatacaoValores.h"
+#include "Verificacoes.h"
+
+namespace Quorvane {
+
+namespace {
+
+// The engine's process-wide state.
+std::unique_ptr<ConsultaSql> QryAnalise;
+TListaLogAlertasAndErros ListaLogAlertasAndErros;
+TLogAlertasAndErros LogAlertasAndErros;
+QDate DataCargaInicial; // invalid: no start date (day 0)
+
+} // namespace
+
+std::shared_ptr<iAnalises> TAnalises::New(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog)
+{
+    std::unique_ptr<TAnalises> analises(new TAnalises(formato, std::move(telaLog)));
+    analises->Create();
+    return std::shared_ptr<iAnalises>(std::move(analises));
+}
+
+TAnalises::TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog)
+    : formato_(formato), telaLog_(std::move(telaLog))
+{
+}
+
+void TAnalises::Create()
+{
+    QryAnalise = std::make_unique<ConsultaSql>(Conexao ? Conexao->GetConexao() : nullptr);
+    LogAlertasAndErros.Create(ListaLogAlertasAndErros);
+
+    QryAnalise->LimparSQL();
+    QryAnalise->AdicionarLinha(QStringLiteral(" SELECT M6_VALOR AS DATA_INICIO_CUSTO FROM PARAMETRO P1 WHERE P1.M6_ID = 252"));
+    QryAnalise->Abrir();
+    if (!QryAnalise->Eof()) {
+        const QString texto = CampoComoTexto(*QryAnalise, QryAnalise->IndiceCampo(QStringLiteral("DATA_INICIO_CUSTO")), formato_);
+        // A text that is not a date leaves the value as it was.
+        if (const auto data = LerDataLocal(texto, formato_, QDate::currentDate()))
+            DataCargaInicial = *data;
+    } else {
+        DataCargaInicial = QDate();
+    }
+    // The parameter has been read: end its transaction now rather than when the first check runs.
+    QryAnalise->Fechar();
+}
+
+TAnalises::~TAnalises()
+{
+    ListaLogAlertasAndErros.clear();
+    ListaLogAlertasAndErros.shrink_to_fit();
+    LogAlertasAndErros = {};
+    QryAnalise.reset();
+}
+
+iAnalises& TAnalises::LimparLog()
+{
+    if (LogAlertasAndErros.FLista)
+        LogAlertasAndErros.FLista->clear();
+    return *this;
+}
+
+iAnalises& TAnalises::Executar(const Verificacao& verificacao)
+{
+    // The state is the process's: an engine destroyed before this one took it with it.
+    if (!QryAnalise || !LogAlertasAndErros.FLista)
+        throw Erro(QStringLiteral("O motor de análises foi encerrado"));
+    ExecutarVerificacao(verificacao, *QryAnalise, DataCargaInicial, formato_, LogAlertasAndErros);
+    return *this;
+}
+
+iAnalises& TAnalises::CargaInicialSemCustoUnitarioEntrada()
+{
+    return Executar(VerificacaoCargaInicialSemCustoUnitarioEntrada());
+}
+
+iAnalises& TAnalises::CFOPBeneficiamentoTerceiroAoMesmoTempo()
+{
+    return Executar(VerificacaoCFOPBeneficiamentoTerceiroAoMesmoTempo());
+}
+
+iAnalises& TAnalises::CFOPConsumoMovimentandoEstoque()
+{
+    return Executar(VerificacaoCFOPConsumoMovimentandoEstoque());
+}
+
+iAnalises& TAnalises::ImportacaoSemDespesas()
+{
+    return Executar(VerificacaoImportacaoSemDespesas());
+}
+
+iAnalises& TAnalises::ImportacaoSemFOB()
+{
+    return Executar(VerificacaoImportacaoSemFOB());
+}
+
+iAnalises& TAnalises::PrimeiroLancamentoSaidaMovimentaEstoque()
+{
+    return Executar(VerificacaoPrimeiroLancamentoSaidaMovimentaEstoque());
+}
+
+iAnalises& TAnalises::AcertoEntradaSemValorUnitario()
+{
+    return Executar(VerificacaoAcertoEntradaSemValorUnitario());
+}
+
+void TAnalises::ShowTelaLog()
+{
+    if (telaLog_)
+        telaLog_->Mostrar(LogAlertasAndErros);
+}
+
+QString TAnalises::GetDataCargaInicial()
+{
+    return DataCargaInicial.isValid() ? FormatarDataCarga(DataCargaInicial, formato_) : QString();
+}
+
+TLogAlertasAndErros& TAnalises::GetLogAlertasAndErros()
+{
+    return LogAlertasAndErros;
+}
+
+} // namespace Quorvane

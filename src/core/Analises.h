@@ -1,0 +1,44 @@
+#pragma once
+
+#include "FormatoLocal.h"
+#include "Interfaces.h"
+#include "TelaLog.h"
+
+#include <memory>
+
+namespace Quorvane {
+
+// The analysis engine. Its state is the process's one query (QryAnalise), result log
+// (LogAlertasAndErros) and start date (DataCargaInicial); the program creates one engine.
+class TAnalises final : public iAnalises {
+public:
+    // Binds the query to Conexao and reads the start date. If that fails, the half-built engine
+    // is destroyed again and the database error passes on.
+    static std::shared_ptr<iAnalises> New(const FormatoLocal& formato = FormatoLocal::DoSistema(),
+                                          std::shared_ptr<iTelaLog> telaLog = nullptr);
+
+    ~TAnalises() override;
+
+    iAnalises& LimparLog() override;
+    iAnalises& CargaInicialSemCustoUnitarioEntrada() override;
+    iAnalises& CFOPBeneficiamentoTerceiroAoMesmoTempo() override;
+    iAnalises& CFOPConsumoMovimentandoEstoque() override;
+    iAnalises& ImportacaoSemDespesas() override;
+    iAnalises& ImportacaoSemFOB() override;
+    iAnalises& PrimeiroLancamentoSaidaMovimentaEstoque() override;
+    iAnalises& AcertoEntradaSemValorUnitario() override;
+    void ShowTelaLog() override;
+    QString GetDataCargaInicial() override;
+
+    iAnalises& Executar(const Verificacao& verificacao) override;
+    TLogAlertasAndErros& GetLogAlertasAndErros() override;
+
+private:
+    TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog);
+    void Create();
+
+    FormatoLocal formato_;
+    std::shared_ptr<iTelaLog> telaLog_;
+};
+
+} // namespace Quorvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "FormatoLocal.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace Quorvane {
+
+// Reads a date written in the locale's short date format: numbers in the format's order of day,
+// month and year, separated by the locale's date separator, blanks before each number and each
+// separator skipped. With two numbers the year is this year's; a year of at most two digits lies
+// in the hundred years that begin 50 years before this year; the day must exist in its month.
+// A trailing separator and blanks are passed over, and whatever follows a valid date is ignored.
+std::optional<QDate> LerDataLocal(const QString& texto, const FormatoLocal& formato, QDate hoje);
+
+// "dd/MM/yyyy" with the locale's date separator in place of the slash.
+QString FormatarDataCarga(QDate data, const FormatoLocal& formato);
+
+// The date as an SQL literal body: "dd.MM.yyyy", with dots whatever the locale.
+QString FormatarDataFiltro(QDate data);
+
+} // namespace Quorvane

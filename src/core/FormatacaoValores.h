@@ -1,0 +1,38 @@
+#pragma once
+
+#include "FormatoLocal.h"
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <cstdint>
+
+namespace Quorvane {
+
+class ConsultaSql;
+
+// Value-to-text rules of the findings, all in the user's locale.
+QString FormatarData(QDate data, const FormatoLocal& formato);
+QString FormatarHora(QTime hora, const FormatoLocal& formato);
+// The short date and, unless the time of day is exactly midnight, a blank and the long time.
+QString FormatarDataHora(QDate data, QTime hora, bool meiaNoite, const FormatoLocal& formato);
+QString FormatarInteiro(std::int64_t valor);
+// A fixed-point number from its scaled integer: no thousands separator, no trailing zeros after
+// the decimal separator, and no separator when no decimals remain (10.0000 gives 10).
+QString FormatarDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato);
+// The general form: at most 15 significant digits, scientific only for very large or small values.
+QString FormatarReal(double valor, const FormatoLocal& formato);
+// A float column: its shortest exact decimal, then the general form.
+QString FormatarRealSimples(float valor, const FormatoLocal& formato);
+// Money, "##,###,##0.00": two decimals rounded half away from zero on the amount's decimal form
+// taken to 18 significant digits; a negative amount that rounds to zero has no sign.
+QString FormatarDinheiro(double valor, const FormatoLocal& formato);
+// Money from a fixed-point column: its exact decimal, rounded by the same rule.
+QString FormatarDinheiroDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato);
+
+// A column of the current row as text, by the rule of its kind; NULL is empty text.
+QString CampoComoTexto(const ConsultaSql& consulta, int indice, const FormatoLocal& formato);
+// A money column of the current row; NULL counts as 0.
+QString CampoComoDinheiro(const ConsultaSql& consulta, int indice, const FormatoLocal& formato);
+
+} // namespace Quorvane

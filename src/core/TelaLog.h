@@ -1,0 +1,16 @@
+#pragma once
+
+#include "LogAlertasAndErros.h"
+
+namespace Quorvane {
+
+// How the engine reaches the result log window without knowing any widget: the windowed program
+// hands one to the engine at start-up; the headless runner hands none.
+class iTelaLog {
+public:
+    virtual ~iTelaLog() = default;
+    // Shows the findings modally and returns when the window has been closed. May re-order the list.
+    virtual void Mostrar(TLogAlertasAndErros& log) = 0;
+};
+
+} // namespace Quorvane

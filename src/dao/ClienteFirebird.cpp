@@ -1,0 +1,88 @@
+#include "ClienteFirebird.h"
+
+#include "FirebirdApi.h"
+
+#include <dlfcn.h>
+
+#include <map>
+#include <mutex>
+#include <vector>
+
+namespace Quorvane {
+
+namespace {
+
+using FbGetMasterInterface = Firebird::IMaster* (*)();
+
+// Loaded clients of this process. Neither the library nor this record is ever released: the
+// client's own exit handlers run after static destructors would, and the embedded engine keeps
+// threads inside the library until the process ends. EncerrarClientesFirebird stops them early.
+struct Carregados {
+    std::mutex trava;
+    std::map<std::string, std::shared_ptr<ClienteFirebird>> porBiblioteca;
+};
+
+Carregados& ClientesCarregados()
+{
+    static auto* carregados = new Carregados;
+    return *carregados;
+}
+
+} // namespace
+
+ClienteFirebird::ClienteFirebird(void* biblioteca, Firebird::IMaster* master)
+    : biblioteca_(biblioteca), master_(master), util_(master->getUtilInterface()),
+      dispatcher_(master->getDispatcher())
+{
+}
+
+ClienteFirebird::~ClienteFirebird()
+{
+    dispatcher_->release();
+    (void)biblioteca_;
+}
+
+void EncerrarClientesFirebird() noexcept
+{
+    auto& carregados = ClientesCarregados();
+    std::lock_guard trava(carregados.trava);
+    for (auto& [biblioteca, cliente] : carregados.porBiblioteca) {
+        (void)biblioteca;
+        Firebird::IStatus* status = cliente->Master()->getStatus();
+        Firebird::CheckStatusWrapper wrapper(status);
+        cliente->Dispatcher()->shutdown(&wrapper, 0, fb_shutrsn_app_stopped);
+        status->dispose();
+    }
+}
+
+std::shared_ptr<ClienteFirebird> ClienteFirebird::Carregar(const std::string& biblioteca)
+{
+    auto& carregados = ClientesCarregados();
+    std::lock_guard trava(carregados.trava);
+    auto& cliente = carregados.porBiblioteca[biblioteca];
+    if (cliente)
+        return cliente;
+
+    void* handle = dlopen(biblioteca.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        throw Erro(QStringLiteral("Biblioteca cliente do Firebird não encontrada: %1").arg(QString::fromStdString(biblioteca)));
+    auto obterMaster = reinterpret_cast<FbGetMasterInterface>(dlsym(handle, "fb_get_master_interface"));
+    Firebird::IMaster* master = obterMaster ? obterMaster() : nullptr;
+    if (!master)
+        throw Erro(QStringLiteral("Biblioteca cliente do Firebird inválida: %1").arg(QString::fromStdString(biblioteca)));
+    cliente.reset(new ClienteFirebird(handle, master));
+    return cliente;
+}
+
+QString ClienteFirebird::TextoDoStatus(Firebird::IStatus* status) const
+{
+    std::vector<char> texto(1024);
+    for (;;) {
+        unsigned escritos = util_->formatStatus(texto.data(), static_cast<unsigned>(texto.size()), status);
+        if (escritos + 1 < texto.size() || texto.size() >= 1 << 20)
+            return QString::fromUtf8(texto.data(), static_cast<qsizetype>(std::min<size_t>(escritos, texto.size())));
+        texto.resize(texto.size() * 4);
+    }
+}
+
+} // namespace Quorvane

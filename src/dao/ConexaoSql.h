@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace Firebird {
+class IAttachment;
+}
+
+namespace Quorvane {
+
+class ClienteFirebird;
+
+// The SQL connection object: a named parameter set and, once connected, one attachment.
+//
+// User, password, role and dialect go into the attachment. The parameters that only a driver
+// layer would read are kept and honoured where they mean something here: "trim char" False
+// (CHAR values are never trimmed), "blobsize" -1 (blobs are read whole), "isolationlevel" and
+// "waitonlock" (every statement runs in its own read-committed, wait transaction).
+class ConexaoSql {
+public:
+    static constexpr const char* BibliotecaPadrao = "libfbclient.so.2";
+
+    ConexaoSql();
+    ~ConexaoSql();
+    ConexaoSql(const ConexaoSql&) = delete;
+    ConexaoSql& operator=(const ConexaoSql&) = delete;
+
+    // Sets or replaces a parameter; names compare without regard to case, the first order is kept.
+    void DefinirParametro(const QString& nome, const QString& valor);
+    QString Parametro(const QString& nome) const;
+    const std::vector<std::pair<QString, QString>>& Parametros() const { return parametros_; }
+
+    void DefinirBibliotecaCliente(std::string caminho) { biblioteca_ = std::move(caminho); }
+    // Page buffers asked for this attachment (0: the database's own default).
+    void DefinirPaginasCache(int paginas) { paginasCache_ = paginas; }
+
+    void Conectar();
+    void Desconectar() noexcept;
+    bool Conectado() const { return anexo_ != nullptr; }
+
+    // Asks the server to cancel the statement running on this attachment (from any thread).
+    void CancelarOperacao() noexcept;
+
+    Firebird::IAttachment* Anexo() const { return anexo_; }
+    const ClienteFirebird& Cliente() const { return *cliente_; }
+
+private:
+    std::vector<std::pair<QString, QString>> parametros_;
+    std::string biblioteca_ = BibliotecaPadrao;
+    int paginasCache_ = 0;
+    std::shared_ptr<ClienteFirebird> cliente_;
+    Firebird::IAttachment* anexo_ = nullptr;
+};
+
+} // namespace Quorvane

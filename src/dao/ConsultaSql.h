@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace Quorvane {
+
+class ConexaoSql;
+
+// Kinds of result column, as the Firebird client describes them.
+enum class TipoCampo {
+    Char,      // fixed width, blank-padded
+    Varchar,
+    Inteiro,   // SMALLINT, INTEGER, BIGINT without scale
+    Decimal,   // NUMERIC, DECIMAL: a scaled integer
+    Float,
+    Double,
+    Data,
+    Hora,
+    Timestamp,
+    Booleano,
+    Blob,
+    Desconhecido,
+};
+
+struct CampoSql {
+    QString nome;        // the column's alias, as the statement names it
+    TipoCampo tipo = TipoCampo::Desconhecido;
+    unsigned tipoSql = 0;
+    int escala = 0;      // negative: digits after the decimal point
+    unsigned comprimento = 0;
+    unsigned subTipo = 0;
+    unsigned charSet = 0;
+    unsigned deslocamento = 0;
+    unsigned deslocamentoNulo = 0;
+};
+
+// One SELECT statement at a time over the connection: its SQL text as lines, the open result and
+// the current row. Each statement runs in its own read-only, read-committed, wait transaction
+// that is committed as soon as the last row has been read, so nothing stays open while idle.
+class ConsultaSql {
+public:
+    explicit ConsultaSql(ConexaoSql* conexao = nullptr);
+    ~ConsultaSql();
+    ConsultaSql(const ConsultaSql&) = delete;
+    ConsultaSql& operator=(const ConsultaSql&) = delete;
+
+    void DefinirConexao(ConexaoSql* conexao);
+    ConexaoSql* Conexao() const { return conexao_; }
+
+    // Changing the text closes an open result.
+    void LimparSQL();
+    void AdicionarLinha(const QString& linha);
+    const QStringList& SQL() const { return linhas_; }
+    // The statement sent to the server: the lines in order, each followed by CR LF.
+    QString Comando() const;
+
+    // Prepares and runs the statement and reads the first row. Only SELECT statements run.
+    void Abrir();
+    bool Ativa() const;
+    bool Eof() const { return eof_; }
+    void Proximo();
+    void Fechar() noexcept;
+
+    int QuantidadeCampos() const { return static_cast<int>(campos_.size()); }
+    const CampoSql& Campo(int indice) const { return campos_[static_cast<std::size_t>(indice)]; }
+    // Case-insensitive, like the rest of SQL; throws Erro when the statement has no such column.
+    int IndiceCampo(const QString& nome) const;
+
+    // Values of the current row. Each getter expects a column of a kind it can read.
+    bool EhNulo(int indice) const;
+    std::int64_t Inteiro(int indice) const;   // Inteiro, Decimal (the scaled integer), Booleano
+    double Real(int indice) const;            // Float, Double; also Inteiro and Decimal, converted
+    QString Texto(int indice) const;          // Char (untrimmed), Varchar, Blob (whole)
+    QDate Data(int indice) const;             // Data, Timestamp
+    QTime Hora(int indice) const;             // Hora, Timestamp (to the millisecond)
+    unsigned FracaoHora(int indice) const;    // Hora, Timestamp: the time in 1/10,000 s of the day
+
+private:
+    struct Estado;
+    void Fechar(bool confirmar) noexcept;
+    void LerProxima();
+
+    ConexaoSql* conexao_;
+    QStringList linhas_;
+    std::unique_ptr<Estado> estado_;
+    std::vector<CampoSql> campos_;
+    std::vector<unsigned char> linha_;
+    bool eof_ = true;
+};
+
+} // namespace Quorvane

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+
+namespace Quorvane {
+
+// Character-set ids as the Firebird client reports them for text columns.
+namespace CharSet {
+constexpr unsigned None = 0;
+constexpr unsigned Octets = 1;
+constexpr unsigned Ascii = 2;
+constexpr unsigned UnicodeFss = 3;
+constexpr unsigned Utf8 = 4;
+constexpr unsigned Iso8859_1 = 21;
+constexpr unsigned Win1252 = 53;
+} // namespace CharSet
+
+// Decodes a column's bytes by the column's own character set. NONE and sets we do not know are
+// read as WIN1252, the ERP's usual encoding. Malformed bytes become U+FFFD, never an error.
+QString DecodificarTexto(const char* bytes, std::size_t tamanho, unsigned charSet);
+
+// Bytes one character of the set may take: a CHAR(n) column arrives as n times this, blank-padded.
+unsigned BytesPorCaractere(unsigned charSet);
+
+} // namespace Quorvane

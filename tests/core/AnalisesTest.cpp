@@ -1,0 +1,101 @@
+#include "Analises.h"
+#include "BancosDeTeste.h"
+#include "Erro.h"
+
+#include <gtest/gtest.h>
+
+using namespace Quorvane;
+using namespace Quorvane::Testes;
+
+namespace {
+
+class AnalisesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        bancos = new PastaTemporaria;
+        CriarBanco({"tests/fixtures/checks-a.sql"}, *bancos / "checks-a.fdb");
+        CriarBanco({"tests/fixtures/no-start-date.sql"}, *bancos / "sem-data.fdb");
+        CriarBanco({"tests/fixtures/no-start-date.sql", "tests/fixtures/invalid-start-date.sql"}, *bancos / "data-invalida.fdb");
+        CriarBanco({"tests/fixtures/tipos.sql"}, *bancos / "sem-parametro.fdb");
+    }
+    static void TearDownTestSuite()
+    {
+        delete bancos;
+        bancos = nullptr;
+    }
+    static QString Banco(const char* nome) { return QString::fromStdString((*bancos / nome).string()); }
+
+    static PastaTemporaria* bancos;
+};
+
+PastaTemporaria* AnalisesTest::bancos = nullptr;
+
+// Records what the engine hands the log window.
+class TelaLogDeTeste : public iTelaLog {
+public:
+    void Mostrar(TLogAlertasAndErros& log) override
+    {
+        ++vezes;
+        tamanho = log.FLista ? static_cast<int>(log.FLista->size()) : -1;
+    }
+    int vezes = 0;
+    int tamanho = 0;
+};
+
+} // namespace
+
+TEST_F(AnalisesTest, DataCargaInicialNoFormatoDoLocal)
+{
+    ConexaoDeTeste conexao(Banco("checks-a.fdb"));
+    EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QStringLiteral("01/03/2023"));
+    // The ERP's text read in a month-first locale is another day, shown with that locale's separator.
+    EXPECT_EQ(TAnalises::New(FormatoEnUs())->GetDataCargaInicial(), QStringLiteral("03/01/2023"));
+}
+
+TEST_F(AnalisesTest, SemParametroNaoHaData)
+{
+    ConexaoDeTeste conexao(Banco("sem-data.fdb"));
+    EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QString());
+}
+
+TEST_F(AnalisesTest, TextoQueNaoEhDataMantemOValorAnterior)
+{
+    {
+        ConexaoDeTeste conexao(Banco("checks-a.fdb"));
+        TAnalises::New(FormatoPtBr());
+    }
+    ConexaoDeTeste conexao(Banco("data-invalida.fdb"));
+    EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QStringLiteral("01/03/2023"));
+}
+
+TEST_F(AnalisesTest, FalhaAoLerDataPassaOErroDoBanco)
+{
+    ConexaoDeTeste conexao(Banco("sem-parametro.fdb"));
+    try {
+        TAnalises::New(FormatoPtBr());
+        FAIL() << "o motor não deveria ter sido criado";
+    } catch (const ErroBanco& e) {
+        EXPECT_TRUE(e.Mensagem().contains(QStringLiteral("PARAMETRO"))) << e.what();
+    }
+}
+
+TEST_F(AnalisesTest, SemConexaoNaoHaMotor)
+{
+    EXPECT_THROW(TAnalises::New(FormatoPtBr()), Erro);
+}
+
+TEST_F(AnalisesTest, LimparLogEShowTelaLog)
+{
+    ConexaoDeTeste conexao(Banco("checks-a.fdb"));
+    auto tela = std::make_shared<TelaLogDeTeste>();
+    auto analises = TAnalises::New(FormatoPtBr(), tela);
+    analises->LimparLog().CargaInicialSemCustoUnitarioEntrada().ShowTelaLog();
+    EXPECT_EQ(tela->vezes, 1);
+    EXPECT_GT(tela->tamanho, 0);
+    EXPECT_EQ(analises->GetLogAlertasAndErros().FLista->size(), static_cast<std::size_t>(tela->tamanho));
+    analises->LimparLog();
+    EXPECT_TRUE(analises->GetLogAlertasAndErros().FLista->empty());
+    // Without a log window, ShowTelaLog has nothing to show and returns.
+    TAnalises::New(FormatoPtBr())->ShowTelaLog();
+}

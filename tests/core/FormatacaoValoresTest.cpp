@@ -1,0 +1,106 @@
+#include "BancosDeTeste.h"
+#include "DataLocal.h"
+#include "FormatacaoValores.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace Quorvane;
+using Quorvane::Testes::FormatoEnUs;
+using Quorvane::Testes::FormatoPtBr;
+
+TEST(FormatoLocal, DadosDoQtParaPtBrEEnUs)
+{
+    const FormatoLocal br = FormatoPtBr();
+    EXPECT_EQ(br.formatoDataCurta, QStringLiteral("dd/MM/yyyy"));
+    EXPECT_EQ(br.separadorData, u'/');
+    EXPECT_EQ(br.formatoHoraLonga, QStringLiteral("HH:mm:ss"));
+    EXPECT_EQ(br.separadorDecimal, u',');
+    EXPECT_EQ(br.separadorMilhar, u'.');
+    const FormatoLocal us = FormatoEnUs();
+    EXPECT_EQ(us.formatoDataCurta, QStringLiteral("M/d/yy"));
+    EXPECT_EQ(us.formatoHoraLonga, QStringLiteral("h:mm:ss AP"));
+    EXPECT_EQ(us.separadorDecimal, u'.');
+    EXPECT_EQ(us.separadorMilhar, u',');
+    EXPECT_EQ(FormatoLocal::De(QLocale(QLocale::German, QLocale::Germany)).separadorData, u'.');
+}
+
+TEST(FormatacaoValores, DinheiroArredondaMetadeLongeDoZero)
+{
+    const FormatoLocal br = FormatoPtBr();
+    EXPECT_EQ(FormatarDinheiro(0.125, br), QStringLiteral("0,13"));
+    EXPECT_EQ(FormatarDinheiro(-0.125, br), QStringLiteral("-0,13"));
+    EXPECT_EQ(FormatarDinheiro(-0.001, br), QStringLiteral("0,00"));
+    EXPECT_EQ(FormatarDinheiro(-0.005, br), QStringLiteral("-0,01"));
+    EXPECT_EQ(FormatarDinheiro(0.0, br), QStringLiteral("0,00"));
+    EXPECT_EQ(FormatarDinheiro(-0.0, br), QStringLiteral("0,00"));
+    EXPECT_EQ(FormatarDinheiro(0.994, br), QStringLiteral("0,99"));
+    // The double nearest 0.995 is 0.99499999999999999556: to 18 digits 0.994999999999999996.
+    EXPECT_EQ(FormatarDinheiro(0.995, br), QStringLiteral("0,99"));
+    EXPECT_EQ(FormatarDinheiro(999.995, br), QStringLiteral("1.000,00"));
+    EXPECT_EQ(FormatarDinheiro(1234567.891, br), QStringLiteral("1.234.567,89"));
+    EXPECT_EQ(FormatarDinheiro(-1234.5, br), QStringLiteral("-1.234,50"));
+    EXPECT_EQ(FormatarDinheiro(123456789012.0, br), QStringLiteral("123.456.789.012,00"));
+    EXPECT_EQ(FormatarDinheiro(1e-300, br), QStringLiteral("0,00"));
+    EXPECT_EQ(FormatarDinheiro(std::numeric_limits<double>::infinity(), br), QStringLiteral("INF"));
+    EXPECT_EQ(FormatarDinheiro(1234567.891, FormatoEnUs()), QStringLiteral("1,234,567.89"));
+}
+
+TEST(FormatacaoValores, DinheiroDeColunaDecimalPeloValorExato)
+{
+    const FormatoLocal br = FormatoPtBr();
+    EXPECT_EQ(FormatarDinheiroDecimal(1250, -4, br), QStringLiteral("0,13"));
+    EXPECT_EQ(FormatarDinheiroDecimal(26750, -4, br), QStringLiteral("2,68"));
+    EXPECT_EQ(FormatarDinheiroDecimal(-50, -4, br), QStringLiteral("-0,01"));
+    EXPECT_EQ(FormatarDinheiroDecimal(-49, -4, br), QStringLiteral("0,00"));
+    EXPECT_EQ(FormatarDinheiroDecimal(123456789012345678, -4, br), QStringLiteral("12.345.678.901.234,57"));
+    EXPECT_EQ(FormatarDinheiroDecimal(std::numeric_limits<std::int64_t>::min(), 0, br),
+              QStringLiteral("-9.223.372.036.854.775.808,00"));
+    EXPECT_EQ(FormatarDinheiroDecimal(42, 0, br), QStringLiteral("42,00"));
+}
+
+TEST(FormatacaoValores, DecimalSemZerosAFinal)
+{
+    const FormatoLocal br = FormatoPtBr();
+    EXPECT_EQ(FormatarDecimal(100000, -4, br), QStringLiteral("10"));
+    EXPECT_EQ(FormatarDecimal(250, -2, br), QStringLiteral("2,5"));
+    EXPECT_EQ(FormatarDecimal(250, -2, FormatoEnUs()), QStringLiteral("2.5"));
+    EXPECT_EQ(FormatarDecimal(-25, -2, br), QStringLiteral("-0,25"));
+    EXPECT_EQ(FormatarDecimal(1, -4, br), QStringLiteral("0,0001"));
+    EXPECT_EQ(FormatarDecimal(0, -4, br), QStringLiteral("0"));
+    EXPECT_EQ(FormatarDecimal(123456781234, -4, br), QStringLiteral("12345678,1234"));
+}
+
+TEST(FormatacaoValores, RealNaFormaGeralCom15Digitos)
+{
+    const FormatoLocal br = FormatoPtBr();
+    EXPECT_EQ(FormatarReal(2.5, br), QStringLiteral("2,5"));
+    EXPECT_EQ(FormatarReal(0.1 + 0.2, br), QStringLiteral("0,3"));
+    EXPECT_EQ(FormatarReal(123456789.125, br), QStringLiteral("123456789,125"));
+    EXPECT_EQ(FormatarReal(1e-7, br), QStringLiteral("1E-7"));
+    EXPECT_EQ(FormatarReal(1.5e-7, br), QStringLiteral("1,5E-7"));
+    EXPECT_EQ(FormatarReal(0.0001, br), QStringLiteral("0,0001"));
+    EXPECT_EQ(FormatarReal(1e15, br), QStringLiteral("1E15"));
+    EXPECT_EQ(FormatarReal(123456789012345.0, br), QStringLiteral("123456789012345"));
+    EXPECT_EQ(FormatarReal(-3.0, br), QStringLiteral("-3"));
+    EXPECT_EQ(FormatarReal(0.0, br), QStringLiteral("0"));
+    EXPECT_EQ(FormatarReal(1.0 / 3.0, FormatoEnUs()), QStringLiteral("0.333333333333333"));
+    EXPECT_EQ(FormatarRealSimples(0.1f, br), QStringLiteral("0,1"));
+}
+
+TEST(FormatacaoValores, DatasEHorasNoLocal)
+{
+    const FormatoLocal br = FormatoPtBr();
+    const FormatoLocal us = FormatoEnUs();
+    const QDate data(2023, 3, 1);
+    EXPECT_EQ(FormatarData(data, br), QStringLiteral("01/03/2023"));
+    EXPECT_EQ(FormatarData(data, us), QStringLiteral("3/1/23"));
+    EXPECT_EQ(FormatarDataHora(data, QTime(0, 0), true, br), QStringLiteral("01/03/2023"));
+    EXPECT_EQ(FormatarDataHora(data, QTime(14, 5, 9), false, br), QStringLiteral("01/03/2023 14:05:09"));
+    EXPECT_EQ(FormatarDataHora(data, QTime(14, 5, 9), false, us), QStringLiteral("3/1/23 2:05:09 PM"));
+    EXPECT_EQ(FormatarDataCarga(data, br), QStringLiteral("01/03/2023"));
+    EXPECT_EQ(FormatarDataCarga(data, FormatoLocal::De(QLocale(QLocale::German, QLocale::Germany))), QStringLiteral("01.03.2023"));
+    EXPECT_EQ(FormatarDataFiltro(data), QStringLiteral("01.03.2023"));
+    EXPECT_EQ(FormatarInteiro(-42), QStringLiteral("-42"));
+}

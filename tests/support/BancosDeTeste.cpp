@@ -1,0 +1,190 @@
+#include "BancosDeTeste.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace Quorvane::Testes {
+
+std::filesystem::path RaizDoProjeto()
+{
+    return QUORVANE_RAIZ;
+}
+
+PastaTemporaria::PastaTemporaria()
+{
+    std::random_device aleatorio;
+    const auto base = std::filesystem::temp_directory_path();
+    for (;;) {
+        caminho_ = base / ("quorvane-teste-" + std::to_string(aleatorio()));
+        if (std::filesystem::create_directory(caminho_))
+            break;
+    }
+}
+
+PastaTemporaria::~PastaTemporaria()
+{
+    std::error_code erro;
+    std::filesystem::remove_all(caminho_, erro);
+}
+
+namespace {
+
+void Executar(const QString& programa, const QStringList& argumentos)
+{
+    QProcess processo;
+    processo.start(programa, argumentos);
+    if (!processo.waitForFinished(120000) || processo.exitStatus() != QProcess::NormalExit || processo.exitCode() != 0)
+        throw std::runtime_error((programa + u' ' + argumentos.join(u' ') + QStringLiteral(" falhou: ") +
+                                  QString::fromUtf8(processo.readAllStandardError()))
+                                     .toStdString());
+}
+
+} // namespace
+
+namespace {
+
+// Holds an exclusive lock on a file for the life of the holder (between test processes).
+class TravaDeArquivo {
+public:
+    explicit TravaDeArquivo(const std::filesystem::path& arquivo)
+        : fd_(::open(arquivo.c_str(), O_CREAT | O_RDWR, 0600))
+    {
+        if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0)
+            throw std::runtime_error("não foi possível travar " + arquivo.string());
+    }
+    ~TravaDeArquivo() { ::close(fd_); }
+    TravaDeArquivo(const TravaDeArquivo&) = delete;
+    TravaDeArquivo& operator=(const TravaDeArquivo&) = delete;
+
+private:
+    int fd_;
+};
+
+// The scripts' contents name the model database they make, so an edited script makes a new one.
+std::string NomeDoModelo(const std::vector<std::string>& scripts)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const std::string& s : scripts) {
+        QFile arquivo(QString::fromStdString((RaizDoProjeto() / s).string()));
+        if (!arquivo.open(QIODevice::ReadOnly))
+            throw std::runtime_error("script não encontrado: " + s);
+        hash.addData(arquivo.readAll());
+        hash.addData(QByteArrayView("\n"));
+    }
+    return std::filesystem::path(scripts.back()).stem().string() + "-" + hash.result().toHex().left(16).toStdString() + ".fdb";
+}
+
+} // namespace
+
+void CriarBanco(const std::vector<std::string>& scripts, const std::filesystem::path& banco)
+{
+    // Each model database is made once for all test processes and copied for each test, which
+    // then owns its file (the embedded engine and the server each lock the files they open).
+    const std::filesystem::path modelos = QUORVANE_BANCOS_MODELO;
+    std::filesystem::create_directories(modelos);
+    const std::filesystem::path modelo = modelos / NomeDoModelo(scripts);
+    {
+        TravaDeArquivo trava(modelos / ".trava");
+        if (!std::filesystem::exists(modelo)) {
+            const std::filesystem::path novo = modelo.string() + ".novo";
+            QStringList argumentos;
+            for (const std::string& s : scripts)
+                argumentos << QString::fromStdString((RaizDoProjeto() / s).string());
+            argumentos << QString::fromStdString(novo.string());
+            Executar(QString::fromStdString((RaizDoProjeto() / "scripts/make-db").string()), argumentos);
+            std::filesystem::rename(novo, modelo);
+        }
+    }
+    std::filesystem::copy_file(modelo, banco, std::filesystem::copy_options::overwrite_existing);
+}
+
+void TornarSomenteLeitura(const std::filesystem::path& banco)
+{
+    Executar(QStringLiteral("gfix"), {QStringLiteral("-mode"), QStringLiteral("read_only"), QStringLiteral("-user"),
+                                      QStringLiteral("sysdba"), QString::fromStdString(banco.string())});
+}
+
+void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo)
+{
+    std::ofstream saida(arquivo, std::ios::binary);
+    saida << conteudo;
+    if (!saida)
+        throw std::runtime_error("não foi possível escrever " + arquivo.string());
+}
+
+void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco)
+{
+    EscreverArquivo(arquivo, "[BANCO]\r\nCAMINHO=" + caminhoBanco.toStdString() + "\r\n");
+}
+
+std::optional<std::string> ServidorDeTeste()
+{
+    const char* servidor = std::getenv("QUORVANE_SERVIDOR_TESTE");
+    if (!servidor || !*servidor)
+        return std::nullopt;
+    return std::string(servidor);
+}
+
+FormatoLocal FormatoPtBr()
+{
+    return FormatoLocal::De(QLocale(QLocale::Portuguese, QLocale::Brazil));
+}
+
+FormatoLocal FormatoEnUs()
+{
+    return FormatoLocal::De(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+namespace {
+
+std::filesystem::path ConfigEm(const PastaTemporaria& pasta, const QString& caminhoBanco)
+{
+    const auto arquivo = pasta / "Config.ini";
+    EscreverConfig(arquivo, caminhoBanco);
+    return arquivo;
+}
+
+} // namespace
+
+ConexaoDeTeste::ConexaoDeTeste(const QString& caminhoBanco)
+    : escopo_(OpcoesConexao{ConfigEm(pasta_, caminhoBanco)})
+{
+}
+
+QString CaminhoPeloServidor(const std::filesystem::path& banco)
+{
+    const auto servidor = ServidorDeTeste();
+    return QString::fromStdString((servidor ? *servidor + ":" : std::string()) + banco.string());
+}
+
+std::vector<AchadoEsperado> LerAchadosEsperados(const std::string& arquivoRelativo)
+{
+    QFile arquivo(QString::fromStdString((RaizDoProjeto() / arquivoRelativo).string()));
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw std::runtime_error("não foi possível ler " + arquivoRelativo);
+    std::vector<AchadoEsperado> achados;
+    for (const QByteArray& linha : arquivo.readAll().split('\n')) {
+        if (linha.trimmed().isEmpty())
+            continue;
+        const QStringList campos = QString::fromUtf8(linha).split(u'\t');
+        if (campos.size() != 4)
+            throw std::runtime_error("linha inválida em " + arquivoRelativo + ": " + linha.toStdString());
+        achados.push_back({campos[0], campos[1], campos[2], campos[3]});
+    }
+    return achados;
+}
+
+} // namespace Quorvane::Testes

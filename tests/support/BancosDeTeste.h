@@ -1,0 +1,75 @@
+#pragma once
+
+#include "FormatoLocal.h"
+#include "Interfaces.h"
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Quorvane::Testes {
+
+std::filesystem::path RaizDoProjeto();
+
+// A fresh folder under the system's temporary folder, removed with its contents at the end.
+class PastaTemporaria {
+public:
+    PastaTemporaria();
+    ~PastaTemporaria();
+    PastaTemporaria(const PastaTemporaria&) = delete;
+    PastaTemporaria& operator=(const PastaTemporaria&) = delete;
+    const std::filesystem::path& Caminho() const { return caminho_; }
+    std::filesystem::path operator/(const std::string& nome) const { return caminho_ / nome; }
+
+private:
+    std::filesystem::path caminho_;
+};
+
+// Creates a database with the embedded engine from scripts of the project (paths relative to its
+// root), run in order with @DATABASE@ replaced by the database's path.
+void CriarBanco(const std::vector<std::string>& scripts, const std::filesystem::path& banco);
+
+// Puts a database in read-only mode: a run that succeeds on it has written nothing.
+void TornarSomenteLeitura(const std::filesystem::path& banco);
+
+void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo);
+void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco);
+
+// The Firebird server started by scripts/test ("127.0.0.1"), if any.
+std::optional<std::string> ServidorDeTeste();
+// Skips the calling test when no test server runs.
+#define QUORVANE_EXIGE_SERVIDOR()                                                                    \
+    do {                                                                                             \
+        if (!::Quorvane::Testes::ServidorDeTeste())                                                  \
+            GTEST_SKIP() << "Sem servidor de teste (QUORVANE_SERVIDOR_TESTE); scripts/test o inicia"; \
+    } while (0)
+
+FormatoLocal FormatoPtBr();
+FormatoLocal FormatoEnUs();
+
+// Conexao to one database for the life of the holder, through a Config.ini in a temporary folder.
+class ConexaoDeTeste {
+public:
+    explicit ConexaoDeTeste(const QString& caminhoBanco);
+
+private:
+    PastaTemporaria pasta_;
+    EscopoConexao escopo_;
+};
+
+// The path to give CAMINHO for a database: itself (embedded) or through the test server.
+QString CaminhoPeloServidor(const std::filesystem::path& banco);
+
+struct AchadoEsperado {
+    QString verificacao;
+    QString tipo; // "Alerta" or "Erro"
+    QString texto;
+    QString correcao;
+};
+
+// Reads an expected-findings file: check, kind, text, correction, tab-separated, UTF-8.
+std::vector<AchadoEsperado> LerAchadosEsperados(const std::string& arquivoRelativo);
+
+} // namespace Quorvane::Testes
