@@ -1,0 +1,137 @@
+#include "BancosDeTeste.h"
+#include "Erro.h"
+#include "PlanilhaAchados.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace Quorvane;
+using namespace Quorvane::Testes;
+
+namespace {
+
+// The workbook as a real reader (openpyxl) sees it.
+QJsonObject LerPlanilha(const std::filesystem::path& arquivo)
+{
+    QProcess leitor;
+    leitor.start(QStringLiteral("/usr/bin/python3"),
+                 {QString::fromStdString((RaizDoProjeto() / "tests/tools/ler-planilha.py").string()),
+                  QString::fromStdString(arquivo.string())});
+    EXPECT_TRUE(leitor.waitForFinished(120000));
+    EXPECT_EQ(leitor.exitCode(), 0) << leitor.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(leitor.readAllStandardOutput()).object();
+}
+
+TLogAlertasAndErros Alerta(const QString& texto, const QString& correcao)
+{
+    return {QString(), correcao, nullptr, texto};
+}
+
+TLogAlertasAndErros Erro_(const QString& texto, const QString& correcao)
+{
+    return {texto, correcao, nullptr, QString()};
+}
+
+QStringList Linha(const QJsonObject& planilha, int indice)
+{
+    QStringList celulas;
+    for (const auto& c : planilha[QStringLiteral("linhas")].toArray()[indice].toArray())
+        celulas << c.toString();
+    while (celulas.size() < 3)
+        celulas << QString();
+    return celulas;
+}
+
+} // namespace
+
+TEST(PlanilhaAchados, CabecalhoLinhasNaOrdemDaListaETudoComoTexto)
+{
+    PastaTemporaria pasta;
+    const TListaLogAlertasAndErros achados = {
+        Alerta(QStringLiteral("NF: 000301 Valor: 1.234,50"), QStringLiteral("Analisar os documentos")),
+        Erro_(QStringLiteral("Referência: AÇÃO-01 Qtde: 10"), QStringLiteral("Carga inicial")),
+        Erro_(QStringLiteral("Numero: 123"), QStringLiteral("UPDATE ACERTOS SET X = 'N' WHERE NUMERO = 123;")),
+        Alerta(QStringLiteral("0042"), QStringLiteral("=1+1")),
+    };
+    GravarPlanilhaAchados(pasta / "a.xlsx", achados);
+    const QJsonObject planilha = LerPlanilha(pasta / "a.xlsx");
+    EXPECT_EQ(planilha[QStringLiteral("titulo")].toString(), QStringLiteral("Quorvane"));
+    EXPECT_EQ(planilha[QStringLiteral("folhas")].toInt(), 1);
+    ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 5);
+    EXPECT_EQ(Linha(planilha, 0), QStringList({"Alerta", "Erro", "Correção"}));
+    EXPECT_EQ(Linha(planilha, 1), QStringList({"NF: 000301 Valor: 1.234,50", "", "Analisar os documentos"}));
+    EXPECT_EQ(Linha(planilha, 2), QStringList({"", "Referência: AÇÃO-01 Qtde: 10", "Carga inicial"}));
+    EXPECT_EQ(Linha(planilha, 3)[2], QStringLiteral("UPDATE ACERTOS SET X = 'N' WHERE NUMERO = 123;"));
+    // Numbers and formulas stay text.
+    EXPECT_EQ(Linha(planilha, 4), QStringList({"0042", "", "=1+1"}));
+    EXPECT_EQ(planilha[QStringLiteral("tipos")].toArray(), QJsonArray({QStringLiteral("s")}));
+}
+
+TEST(PlanilhaAchados, LargurasPeloTextoMaisLongoComLimite)
+{
+    PastaTemporaria pasta;
+    GravarPlanilhaAchados(pasta / "l.xlsx", {Alerta(QString(30, u'x'), QString(500, u'c'))});
+    const QJsonObject larguras = LerPlanilha(pasta / "l.xlsx")[QStringLiteral("larguras")].toObject();
+    const double a = larguras[QStringLiteral("A")].toDouble();
+    const double b = larguras[QStringLiteral("B")].toDouble();
+    const double c = larguras[QStringLiteral("C")].toDouble();
+    EXPECT_GE(a, 30.0);
+    EXPECT_LT(a, 40.0);
+    EXPECT_GE(b, 4.0); // the header "Erro" alone
+    EXPECT_LT(b, 12.0);
+    EXPECT_GE(c, 100.0);
+    EXPECT_LE(c, 130.0);
+}
+
+TEST(PlanilhaAchados, ListaVaziaSoCabecalho)
+{
+    PastaTemporaria pasta;
+    GravarPlanilhaAchados(pasta / "v.xlsx", {});
+    const QJsonObject planilha = LerPlanilha(pasta / "v.xlsx");
+    ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 1);
+    EXPECT_EQ(Linha(planilha, 0), QStringList({"Alerta", "Erro", "Correção"}));
+}
+
+TEST(PlanilhaAchados, DezMilLinhas)
+{
+    PastaTemporaria pasta;
+    TListaLogAlertasAndErros achados;
+    for (int i = 0; i < 10000; ++i)
+        achados.push_back(i % 2 ? Erro_(QStringLiteral("Numero: %1").arg(i), QStringLiteral("UPDATE %1;").arg(i))
+                                : Alerta(QStringLiteral("NF: %1 ção").arg(i), QStringLiteral("Analisar")));
+    GravarPlanilhaAchados(pasta / "g.xlsx", achados);
+    const QJsonObject planilha = LerPlanilha(pasta / "g.xlsx");
+    ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 10001);
+    EXPECT_EQ(Linha(planilha, 1), QStringList({"NF: 0 ção", "", "Analisar"}));
+    EXPECT_EQ(Linha(planilha, 10000), QStringList({"", "Numero: 9999", "UPDATE 9999;"}));
+}
+
+TEST(PlanilhaAchados, PastaEArquivoPrivados)
+{
+    const auto arquivo = GravarPlanilhaTemporaria({Alerta(QStringLiteral("a"), QStringLiteral("b"))});
+    struct stat infoArquivo{}, infoPasta{};
+    ASSERT_EQ(::stat(arquivo.c_str(), &infoArquivo), 0);
+    ASSERT_EQ(::stat(arquivo.parent_path().c_str(), &infoPasta), 0);
+    EXPECT_EQ(infoArquivo.st_mode & 0777, 0600u);
+    EXPECT_EQ(infoPasta.st_mode & 0777, 0700u);
+    EXPECT_EQ(arquivo.filename(), "Quorvane.xlsx");
+    EXPECT_EQ(arquivo.parent_path().parent_path(), std::filesystem::temp_directory_path());
+    // Only the workbook is left in the folder: no scratch files.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(arquivo.parent_path()), {}), 1);
+    // Each export gets its own folder: nothing is overwritten.
+    const auto outro = GravarPlanilhaTemporaria({});
+    EXPECT_NE(outro.parent_path(), arquivo.parent_path());
+    std::filesystem::remove_all(arquivo.parent_path());
+    std::filesystem::remove_all(outro.parent_path());
+}
+
+TEST(PlanilhaAchados, ArquivoQueNaoPodeSerGravado)
+{
+    EXPECT_THROW(GravarPlanilhaAchados("/pasta-que-nao-existe/x.xlsx", {}), Erro);
+}
