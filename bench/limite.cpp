@@ -18,8 +18,13 @@ using namespace Quorvane;
 int main(int argc, char* argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "uso: bench-limite BANCO [PAGINAS_CACHE]\n");
+        std::fprintf(stderr, "uso: bench-limite BANCO [PAGINAS_CACHE]\n       bench-limite --sql   (os sete comandos, para o isql)\n");
         return 64;
+    }
+    if (std::string(argv[1]) == "--sql") {
+        for (const Verificacao* v : VerificacoesNaOrdemDeExecucao())
+            std::printf("%s;\n", LinhasDoComando(*v, QDate(2024, 1, 1)).join(QStringLiteral("\r\n")).toUtf8().constData());
+        return 0;
     }
     try {
         ConexaoSql conexao;

@@ -179,12 +179,22 @@ double TextoComoReal(const QString& texto, const FormatoLocal& formato)
 
 QString FormatarData(QDate data, const FormatoLocal& formato)
 {
-    return formato.locale.toString(data, formato.formatoDataCurta);
+    if (!formato.padraoData)
+        return formato.locale.toString(data, formato.formatoDataCurta);
+    QString texto;
+    texto.reserve(10);
+    formato.padraoData->Escrever(texto, data, QTime());
+    return texto;
 }
 
 QString FormatarHora(QTime hora, const FormatoLocal& formato)
 {
-    return formato.locale.toString(hora, formato.formatoHoraLonga);
+    if (!formato.padraoHora)
+        return formato.locale.toString(hora, formato.formatoHoraLonga);
+    QString texto;
+    texto.reserve(11);
+    formato.padraoHora->Escrever(texto, QDate(), hora);
+    return texto;
 }
 
 QString FormatarDataHora(QDate data, QTime hora, bool meiaNoite, const FormatoLocal& formato)

@@ -38,6 +38,8 @@ FormatoLocal FormatoLocal::De(const QLocale& locale)
     formato.formatoHoraLonga = SemFusoHorario(locale.timeFormat(QLocale::LongFormat));
     formato.separadorDecimal = locale.decimalPoint().isEmpty() ? QChar(u'.') : locale.decimalPoint().front();
     formato.separadorMilhar = locale.groupSeparator().isEmpty() ? QChar(u',') : locale.groupSeparator().front();
+    formato.padraoData = PadraoDataHora::Compilar(formato.formatoDataCurta, locale.amText(), locale.pmText());
+    formato.padraoHora = PadraoDataHora::Compilar(formato.formatoHoraLonga, locale.amText(), locale.pmText());
     return formato;
 }
 

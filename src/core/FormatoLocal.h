@@ -4,6 +4,10 @@
 #include <QLocale>
 #include <QString>
 
+#include "PadraoDataHora.h"
+
+#include <optional>
+
 namespace Quorvane {
 
 // The user's regional settings that every value-to-text conversion uses. Built once from the
@@ -15,6 +19,9 @@ struct FormatoLocal {
     QString formatoHoraLonga;     // a QLocale pattern without the time zone, e.g. "HH:mm:ss"
     QChar separadorDecimal;
     QChar separadorMilhar;
+    // The two patterns, read once (empty when only QLocale can write them).
+    std::optional<PadraoDataHora> padraoData;
+    std::optional<PadraoDataHora> padraoHora;
 
     static FormatoLocal De(const QLocale& locale);
     static FormatoLocal DoSistema() { return De(QLocale::system()); }

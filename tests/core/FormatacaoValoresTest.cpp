@@ -104,3 +104,19 @@ TEST(FormatacaoValores, DatasEHorasNoLocal)
     EXPECT_EQ(FormatarDataFiltro(data), QStringLiteral("01.03.2023"));
     EXPECT_EQ(FormatarInteiro(-42), QStringLiteral("-42"));
 }
+
+TEST(FormatacaoValores, PadraoLidoUmaVezIgualAoDoQt)
+{
+    // The compiled pattern must write what QLocale itself writes, in every locale we can name.
+    const QDate datas[] = {QDate(2023, 3, 1), QDate(1999, 12, 31), QDate(5, 1, 9), QDate(2024, 2, 29)};
+    const QTime horas[] = {QTime(0, 0, 1), QTime(9, 5, 7), QTime(12, 0, 0), QTime(23, 59, 59)};
+    for (const QLocale& locale : {QLocale(QLocale::Portuguese, QLocale::Brazil), QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Japanese, QLocale::Japan),
+                                  QLocale(QLocale::French, QLocale::Canada), QLocale(QLocale::Korean, QLocale::SouthKorea)}) {
+        const FormatoLocal formato = FormatoLocal::De(locale);
+        for (const QDate& d : datas)
+            EXPECT_EQ(FormatarData(d, formato), locale.toString(d, formato.formatoDataCurta)) << locale.name().toStdString();
+        for (const QTime& h : horas)
+            EXPECT_EQ(FormatarHora(h, formato), locale.toString(h, formato.formatoHoraLonga)) << locale.name().toStdString();
+    }
+}
