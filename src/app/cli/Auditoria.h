@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Interfaces.h"
+#include "LogAlertasAndErros.h"
+#include "Verificacao.h"
+
+#include <QString>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace Quorvane::Cli {
+
+enum class SituacaoVerificacao {
+    Executada,
+    Falhou,          // the database (or the engine) refused it
+    TempoEsgotado,   // cancelled by the time limit
+    SemDataCarga,    // restricted by the start date, and there is none
+};
+
+struct ResultadoVerificacao {
+    const Verificacao* verificacao = nullptr;
+    SituacaoVerificacao situacao = SituacaoVerificacao::Executada;
+    std::size_t achados = 0;
+    std::int64_t milissegundos = 0;
+    QString erro;    // why it did not run; empty when it ran
+};
+
+// The outcome of a run. The findings are the engine's own list, sorted as the log window shows
+// them; origens[i] is the check that found achados[i].
+struct ResultadoAuditoria {
+    QString banco;
+    QString dataCargaInicial;
+    std::vector<ResultadoVerificacao> verificacoes;
+    const TListaLogAlertasAndErros* achados = nullptr;
+    std::vector<const Verificacao*> origens;
+
+    const TListaLogAlertasAndErros& Achados() const { return *achados; }
+};
+
+// Told about each check as soon as it is over.
+class iAcompanhamento {
+public:
+    virtual ~iAcompanhamento() = default;
+    virtual void VerificacaoConcluida(const ResultadoVerificacao& resultado) = 0;
+};
+
+// Clears the log and runs the checks in the given order. Unlike the window's run, a check that
+// fails does not stop the others: it is reported as not run and its partial findings are dropped.
+ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verificacao*>& verificacoes,
+                           std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento);
+
+} // namespace Quorvane::Cli

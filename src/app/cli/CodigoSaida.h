@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Auditoria.h"
+
+namespace Quorvane::Cli {
+
+// Exit statuses: the highest that applies wins.
+enum CodigoSaida : int {
+    SemAchados = 0,
+    SoAlertas = 1,
+    ComErros = 2,
+    VerificacaoNaoExecutada = 3,
+    FalhaDeConfiguracao = 4,   // configuration, connection or output: nothing usable came out
+    ArgumentosInvalidos = 64,
+};
+
+CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado);
+
+} // namespace Quorvane::Cli

@@ -1,0 +1,27 @@
+#include "Formatos.h"
+
+namespace Quorvane::Cli {
+
+namespace {
+
+// RFC 4180: a field holding a comma, a quote or a line break goes between quotes, its quotes doubled.
+QString Campo(const QString& valor)
+{
+    if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\r') && !valor.contains(u'\n'))
+        return valor;
+    QString campo = valor;
+    campo.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + campo + u'"';
+}
+
+} // namespace
+
+void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida)
+{
+    Escrever(saida, u"Alerta,Erro,Correção\r\n");
+    for (const TLogAlertasAndErros& achado : resultado.Achados())
+        Escrever(saida, Campo(achado.FAlerta) + u',' + Campo(achado.FErro) + u',' + Campo(achado.FCorrecao) +
+                            QStringLiteral("\r\n"));
+}
+
+} // namespace Quorvane::Cli

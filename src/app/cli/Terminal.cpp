@@ -1,0 +1,26 @@
+#include "Terminal.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace Quorvane::Cli {
+
+void MostrarErro(const QString& mensagem)
+{
+    const QByteArray bytes = (mensagem + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+void MostrarTexto(const QString& texto)
+{
+    const QByteArray bytes = texto.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+bool SaidaDeErrosEhTerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+} // namespace Quorvane::Cli

@@ -1,0 +1,15 @@
+#include "ClienteFirebird.h"
+#include "Programa.h"
+
+#include <QString>
+#include <QStringList>
+
+int main(int argc, char* argv[])
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    const int codigo = Quorvane::Cli::ExecutarPrograma(argumentos);
+    Quorvane::EncerrarClientesFirebird();
+    return codigo;
+}

@@ -1,0 +1,175 @@
+#include "ProgramaCli.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace Quorvane::Testes;
+
+namespace {
+
+const QStringList SemData{QStringLiteral("CargaInicialSemCustoUnitarioEntrada"), QStringLiteral("CFOPBeneficiamentoTerceiroAoMesmoTempo"),
+                          QStringLiteral("CFOPConsumoMovimentandoEstoque"), QStringLiteral("PrimeiroLancamentoSaidaMovimentaEstoque")};
+const QStringList Json{QStringLiteral("--format"), QStringLiteral("json")};
+const QStringList Tsv{QStringLiteral("--format"), QStringLiteral("tsv")};
+
+QStringList Checks(const QStringList& nomes)
+{
+    QStringList argumentos;
+    for (const QString& nome : nomes)
+        argumentos << QStringLiteral("--check") << nome;
+    return argumentos;
+}
+
+// For each check of the JSON, in order: its name and how it went.
+QStringList Situacoes(const ExecucaoCli& r)
+{
+    QStringList situacoes;
+    for (const QJsonValue& v : QJsonDocument::fromJson(r.saida)[u"verificacoes"].toArray())
+        situacoes << v[u"nome"].toString() + u' ' + v[u"situacao"].toString();
+    return situacoes;
+}
+
+qsizetype Achados(const ExecucaoCli& r)
+{
+    return QJsonDocument::fromJson(r.saida)[u"achados"].toArray().size();
+}
+
+} // namespace
+
+TEST(CliExecucao, CodigoDeSaidaPeloAchadoMaisGrave)
+{
+    ExecucaoCli r = RodarNoBanco("sem-data", Checks(SemData) + Tsv);
+    EXPECT_EQ(r.codigo, 0) << r.Erros().toStdString();
+    EXPECT_EQ(r.Linhas(), QStringList{QStringLiteral("Alerta\tErro\tCorreção")});
+
+    r = RodarNoBanco("checks-a", Checks({QStringLiteral("CFOPConsumoMovimentandoEstoque"), QStringLiteral("ImportacaoSemDespesas")}));
+    EXPECT_EQ(r.codigo, 1) << r.Erros().toStdString();
+    EXPECT_TRUE(r.Saida().endsWith(QStringLiteral("Total de registros: 9\n")));
+    // Exit status 2 (an error finding): CliFormatos.
+}
+
+TEST(CliExecucao, VerificacaoQueFalhaNaoImpedeAsOutras)
+{
+    const ExecucaoCli r = RodarNoBanco("sem-tb002", Json);
+    EXPECT_EQ(r.codigo, 3);
+    // The database's own message, on standard error and in the JSON.
+    EXPECT_TRUE(r.Erros().startsWith(QStringLiteral("CFOPConsumoMovimentandoEstoque: não executada: "))) << r.Erros().toStdString();
+    EXPECT_TRUE(r.Erros().contains(QStringLiteral("TB002"))) << r.Erros().toStdString();
+    const QJsonObject falhou = QJsonDocument::fromJson(r.saida)[u"verificacoes"][2].toObject();
+    EXPECT_EQ(falhou[u"situacao"].toString(), QStringLiteral("falhou"));
+    EXPECT_TRUE(falhou[u"erro"].toString().contains(QStringLiteral("TB002")));
+    EXPECT_EQ(falhou[u"achados"].toInt(-1), 0);
+    // Every other check ran and reports as on checks-a.
+    EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" executada")).size(), 6);
+    EXPECT_EQ(Achados(r), 33 - 3);
+}
+
+TEST(CliExecucao, SemDataCargaAsVerificacoesComDataNaoRodam)
+{
+    const ExecucaoCli r = RodarNoBanco("sem-data", Json);
+    EXPECT_EQ(r.codigo, 3);
+    EXPECT_EQ(r.Erros(), QStringLiteral("ImportacaoSemDespesas: não executada: Não tem Custo Inicial rodado..\n"
+                                        "ImportacaoSemFOB: não executada: Não tem Custo Inicial rodado..\n"
+                                        "AcertoEntradaSemValorUnitario: não executada: Não tem Custo Inicial rodado..\n"));
+    EXPECT_TRUE(QJsonDocument::fromJson(r.saida)[u"dataCargaInicial"].isNull());
+    EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" semDataCarga")).size(), 3);
+    // Run without a date, they would have reported every dated row.
+    EXPECT_EQ(Achados(r), 0);
+}
+
+TEST(CliExecucao, CheckEscolheAsVerificacoesNaOrdemDeExecucao)
+{
+    const ExecucaoCli r = RodarNoBanco("checks-a", Checks({QStringLiteral("AcertoEntradaSemValorUnitario"),
+                                                           QStringLiteral("CFOPBeneficiamentoTerceiroAoMesmoTempo"),
+                                                           QStringLiteral("AcertoEntradaSemValorUnitario")}) + Json);
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_EQ(Situacoes(r), (QStringList{QStringLiteral("CFOPBeneficiamentoTerceiroAoMesmoTempo executada"),
+                                         QStringLiteral("AcertoEntradaSemValorUnitario executada")}));
+    EXPECT_EQ(Achados(r), 3 + 5);
+}
+
+TEST(CliExecucao, TempoLimiteCancelaAVerificacaoEAsOutrasContinuam)
+{
+    const ExecucaoCli r = RodarNoBanco("sem-fim", QStringList{QStringLiteral("--timeout"), QStringLiteral("3")} + Json);
+    EXPECT_EQ(r.codigo, 3);
+    EXPECT_EQ(r.Erros(), QStringLiteral("CFOPConsumoMovimentandoEstoque: não executada: Tempo limite de 3 s esgotado: a "
+                                        "verificação foi cancelada\n"));
+    EXPECT_EQ(Situacoes(r)[2], QStringLiteral("CFOPConsumoMovimentandoEstoque tempoEsgotado"));
+    EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" executada")).size(), 6);
+    EXPECT_EQ(Achados(r), 33 - 3);
+}
+
+TEST(CliExecucao, ProgressoUmaLinhaPorVerificacao)
+{
+    const ExecucaoCli r = RodarNoBanco("sem-tb002", QStringList{QStringLiteral("--progress")} + Tsv);
+    const QStringList linhas = r.Erros().split(u'\n', Qt::SkipEmptyParts);
+    // The failing check's message spans several lines, as the database writes it.
+    ASSERT_GE(linhas.size(), 7) << r.Erros().toStdString();
+    EXPECT_TRUE(linhas[0].startsWith(QStringLiteral("CargaInicialSemCustoUnitarioEntrada: 6 achados em "))) << linhas[0].toStdString();
+    EXPECT_TRUE(linhas[0].endsWith(QStringLiteral(" ms")));
+    EXPECT_TRUE(linhas[2].startsWith(QStringLiteral("CFOPConsumoMovimentandoEstoque: não executada ("))) << linhas[2].toStdString();
+    EXPECT_TRUE(linhas.last().startsWith(QStringLiteral("AcertoEntradaSemValorUnitario: 5 achados em "))) << linhas.last().toStdString();
+}
+
+TEST(CliExecucao, OutputGravaOArquivoENadaNaSaidaPadrao)
+{
+    PastaTemporaria pasta;
+    const QString arquivo = QString::fromStdString((pasta / "achados.tsv").string());
+    const ExecucaoCli r = RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), arquivo});
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_TRUE(r.saida.isEmpty());
+    QFile gravado(arquivo);
+    ASSERT_TRUE(gravado.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(gravado.readAll()), TsvEsperado("tests/fixtures/expected-checks-a.tsv").join(u'\n') + u'\n');
+}
+
+TEST(CliExecucao, FalhaDeConexaoSaiComQuatro)
+{
+    // The connection's one message and nothing else.
+    PastaTemporaria pasta;
+    const QString inexistente = QString::fromStdString((pasta / "nao-existe.fdb").string());
+    EscreverConfig(pasta / "Config.ini", inexistente);
+    ExecucaoCli r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string())});
+    EXPECT_EQ(r.codigo, 4);
+    EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco ") + inexistente + u'\n');
+    EXPECT_TRUE(r.saida.isEmpty());
+
+    r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "outro.ini").string())});
+    EXPECT_EQ(r.codigo, 4);
+    EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco \n"));
+
+    // The start date cannot be read: nothing runs; the database's message.
+    r = RodarNoBanco("sem-parametro", {});
+    EXPECT_EQ(r.codigo, 4);
+    EXPECT_TRUE(r.Erros().contains(QStringLiteral("PARAMETRO"))) << r.Erros().toStdString();
+    EXPECT_TRUE(r.saida.isEmpty());
+
+    // An output file that cannot be created: nothing runs.
+    r = RodarNoBanco("checks-a", {QStringLiteral("--output"), QString::fromStdString((pasta / "nao" / "existe.txt").string())});
+    EXPECT_EQ(r.codigo, 4);
+    EXPECT_TRUE(r.Erros().startsWith(QStringLiteral("Não foi possível gravar o arquivo "))) << r.Erros().toStdString();
+}
+
+TEST(CliExecucao, SemConfigUsaOConfigIniAoLadoDoPrograma)
+{
+    PastaTemporaria pasta;
+    std::filesystem::copy_file(QUORVANE_CLI, pasta / "quorvane-cli");
+    EscreverConfig(pasta / "Config.ini", QString::fromStdString(BancoDe("checks-a").string()));
+    const ExecucaoCli r = RodarCli(Tsv, QStringLiteral("pt_BR.UTF-8"), pasta / "quorvane-cli");
+    EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
+    EXPECT_EQ(r.Linhas(), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+}
+
+TEST(CliExecucao, PeloServidorDeTeste)
+{
+    QUORVANE_EXIGE_SERVIDOR();
+    // The server locks the files it opens: this database is its own.
+    PastaTemporaria pasta;
+    CriarBanco({"tests/fixtures/checks-a.sql"}, pasta / "checks-a.fdb");
+    EscreverConfig(pasta / "Config.ini", CaminhoPeloServidor(pasta / "checks-a.fdb"));
+    const ExecucaoCli r = RodarCli(QStringList{QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string())} + Tsv);
+    EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
+    EXPECT_EQ(r.Linhas(), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+}

@@ -1,0 +1,93 @@
+#include "ProgramaCli.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <algorithm>
+#include <map>
+
+namespace Quorvane::Testes {
+
+QStringList ExecucaoCli::Linhas() const
+{
+    QStringList linhas = Saida().split(u'\n');
+    if (!linhas.isEmpty() && linhas.last().isEmpty())
+        linhas.removeLast();
+    return linhas;
+}
+
+ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const std::filesystem::path& programa)
+{
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("LANG"), lang);
+    ambiente.insert(QStringLiteral("LC_ALL"), lang);
+    QProcess processo;
+    processo.setProcessEnvironment(ambiente);
+    processo.start(QString::fromStdString(programa.string()), argumentos);
+    ExecucaoCli execucao;
+    if (!processo.waitForFinished(180000)) {
+        processo.kill();
+        processo.waitForFinished();
+        ADD_FAILURE() << "quorvane-cli não terminou: " << argumentos.join(u' ').toStdString();
+        return execucao;
+    }
+    execucao.saida = processo.readAllStandardOutput();
+    execucao.erros = processo.readAllStandardError();
+    execucao.codigo = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1;
+    return execucao;
+}
+
+std::filesystem::path BancoDe(const std::string& nome)
+{
+    static const std::map<std::string, std::vector<std::string>> scripts = {
+        {"checks-a", {"tests/fixtures/checks-a.sql"}},
+        {"estranho", {"tests/fixtures/checks-a.sql", "tests/fixtures/awkward-text.sql"}},
+        {"sem-data", {"tests/fixtures/no-start-date.sql"}},
+        {"sem-tb002", {"tests/fixtures/checks-a.sql", "tests/fixtures/missing-table.sql"}},
+        {"sem-fim", {"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}},
+        {"sem-parametro", {"tests/fixtures/tipos.sql"}},
+    };
+    static PastaTemporaria pasta;
+    const auto banco = pasta / (nome + ".fdb");
+    if (!std::filesystem::exists(banco)) {
+        CriarBanco(scripts.at(nome), banco);
+        if (nome == "checks-a")
+            TornarSomenteLeitura(banco);
+        EscreverConfig(pasta / (nome + ".ini"), QString::fromStdString(banco.string()));
+    }
+    return banco;
+}
+
+QString ConfigDe(const std::string& nome)
+{
+    return QString::fromStdString(BancoDe(nome).replace_extension(".ini").string());
+}
+
+ExecucaoCli RodarNoBanco(const std::string& nome, const QStringList& argumentos, const QString& lang)
+{
+    return RodarCli(QStringList{QStringLiteral("--config"), ConfigDe(nome)} + argumentos, lang);
+}
+
+std::vector<AchadoEsperado> NaOrdemDaTelaDeLog(const std::string& arquivoEsperado)
+{
+    auto achados = LerAchadosEsperados(arquivoEsperado);
+    // The expected files list findings in run order; the log window re-sorts them by correction,
+    // ordinal over UTF-16 code units, keeping run order among equals.
+    std::stable_sort(achados.begin(), achados.end(), [](const AchadoEsperado& a, const AchadoEsperado& b) {
+        return std::lexicographical_compare(a.correcao.begin(), a.correcao.end(), b.correcao.begin(), b.correcao.end(),
+                                            [](QChar x, QChar y) { return x.unicode() < y.unicode(); });
+    });
+    return achados;
+}
+
+QStringList TsvEsperado(const std::string& arquivoEsperado)
+{
+    QStringList linhas{QStringLiteral("Alerta\tErro\tCorreção")};
+    for (const auto& a : NaOrdemDaTelaDeLog(arquivoEsperado)) {
+        const bool erro = a.tipo == u"Erro";
+        linhas << (erro ? QString() : a.texto) + u'\t' + (erro ? a.texto : QString()) + u'\t' + a.correcao;
+    }
+    return linhas;
+}
+
+} // namespace Quorvane::Testes

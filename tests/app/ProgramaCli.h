@@ -1,0 +1,52 @@
+#pragma once
+
+#include "BancosDeTeste.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& texto, std::ostream* os)
+{
+    *os << '"' << texto.toStdString() << '"';
+}
+
+namespace Quorvane::Testes {
+
+struct ExecucaoCli {
+    int codigo = -1;
+    QByteArray saida;
+    QByteArray erros;
+
+    QString Saida() const { return QString::fromUtf8(saida); }
+    QString Erros() const { return QString::fromUtf8(erros); }
+    // Standard output split at line feeds, without the empty piece after the last one.
+    QStringList Linhas() const;
+};
+
+// Runs quorvane-cli (the one just built, or `programa`) to its end, in the given locale.
+ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang = QStringLiteral("pt_BR.UTF-8"),
+                     const std::filesystem::path& programa = QUORVANE_CLI);
+
+// Fixture databases, made on first use, each with a Config.ini of its own: "checks-a" (read-only:
+// a run that succeeds on it wrote nothing), "estranho" (awkward-text), "sem-data" (no-start-date),
+// "sem-tb002" (missing-table), "sem-fim" (endless-check), "sem-parametro" (tipos: no PARAMETRO table).
+std::filesystem::path BancoDe(const std::string& nome);
+QString ConfigDe(const std::string& nome);
+// Runs quorvane-cli on a fixture database through --config.
+ExecucaoCli RodarNoBanco(const std::string& nome, const QStringList& argumentos,
+                         const QString& lang = QStringLiteral("pt_BR.UTF-8"));
+
+// The expected findings of a fixture in the log window's order, and as quorvane-cli's tsv writes them.
+std::vector<AchadoEsperado> NaOrdemDaTelaDeLog(const std::string& arquivoEsperado);
+QStringList TsvEsperado(const std::string& arquivoEsperado);
+
+} // namespace Quorvane::Testes
