@@ -11,6 +11,7 @@ enum CodigoSaida : int {
     ComErros = 2,
     VerificacaoNaoExecutada = 3,
     FalhaDeConfiguracao = 4,   // configuration, connection or output: nothing usable came out
+    PlanilhaNaoGravada = 5,    // --xlsx could not be written; the other output was
     ArgumentosInvalidos = 64,
 };
 

@@ -67,6 +67,9 @@ const std::vector<DefinicaoOpcao>& Definicoes()
         {QStringLiteral("--output"), QStringLiteral("ARQUIVO"), false,
          {QStringLiteral("grava os achados neste arquivo em vez da saída padrão")},
          [](OpcoesCli& o, const QString& v) { o.saida = Caminho(v); }},
+        {QStringLiteral("--xlsx"), QStringLiteral("ARQUIVO"), false,
+         {QStringLiteral("grava também os achados numa planilha .xlsx, como o botão Excel da janela")},
+         [](OpcoesCli& o, const QString& v) { o.planilha = Caminho(v); }},
         {QStringLiteral("--check"), QStringLiteral("NOME"), true,
          QStringList{QStringLiteral("executa só esta verificação (pode ser repetida):")} + NomesDasVerificacoes(),
          [](OpcoesCli& o, const QString& v) {

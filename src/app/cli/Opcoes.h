@@ -19,6 +19,7 @@ struct OpcoesCli {
     std::optional<std::filesystem::path> config;   // Config.ini beside the program when unset
     FormatoSaida formato = FormatoSaida::Texto;
     std::optional<std::filesystem::path> saida;    // standard output when unset
+    std::optional<std::filesystem::path> planilha; // the same findings as an .xlsx workbook
     std::vector<const Verificacao*> verificacoes;  // in run order; all seven unless --check
     std::optional<std::chrono::seconds> tempoLimite;
     std::optional<bool> progresso;                 // unset: only when standard error is a terminal

@@ -9,6 +9,7 @@
 #include "Formatos.h"
 #include "Interfaces.h"
 #include "Opcoes.h"
+#include "PlanilhaAchados.h"
 #include "Progresso.h"
 #include "Terminal.h"
 
@@ -55,6 +56,14 @@ int ExecutarPrograma(const QStringList& argumentos)
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
         return FalhaDeConfiguracao;
+    }
+    if (opcoes.planilha) {
+        try {
+            GravarPlanilhaAchados(*opcoes.planilha, resultado.Achados());
+        } catch (const Erro& e) {
+            MostrarErro(e.Mensagem());
+            return PlanilhaNaoGravada;
+        }
     }
     return CodigoDoResultado(resultado);
 }
