@@ -72,7 +72,7 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
         resultado.verificacoes.push_back(std::move(r));
     }
 
-    const std::vector<std::size_t> ordem = OrdemDaTelaDeLog(lista);
+    const std::vector<std::size_t> ordem = OrdemPorCorrecao(lista);
     Reordenar(lista, ordem);
     Reordenar(resultado.origens, ordem);
     resultado.achados = &lista;

@@ -6,12 +6,15 @@
 #include <utility>
 #include <vector>
 
-namespace Quorvane::Cli {
+namespace Quorvane {
 
 // The log window's order: ascending correction text, compared code unit by code unit (UTF-16,
 // no locale rules). Equal corrections keep the order in which they were found, so the same
-// database always gives the same output.
-std::vector<std::size_t> OrdemDaTelaDeLog(const TListaLogAlertasAndErros& achados);
+// database always gives the same list.
+void OrdenarPorCorrecao(TListaLogAlertasAndErros& achados);
+
+// The same order as positions in the list, for callers that keep data beside each finding.
+std::vector<std::size_t> OrdemPorCorrecao(const TListaLogAlertasAndErros& achados);
 
 // Puts the elements in the given order, moving rather than copying them.
 template <class T>
@@ -24,4 +27,4 @@ void Reordenar(std::vector<T>& elementos, const std::vector<std::size_t>& ordem)
     elementos.swap(reordenados);
 }
 
-} // namespace Quorvane::Cli
+} // namespace Quorvane
