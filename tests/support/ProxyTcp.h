@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace Quorvane::Testes {
+
+// A TCP relay on 127.0.0.1 in front of the test server, that a test can cut to make the
+// server vanish from the client's point of view in the middle of a statement.
+class ProxyTcp {
+public:
+    ProxyTcp(std::uint16_t portaDestino = 3050);
+    ~ProxyTcp();
+    ProxyTcp(const ProxyTcp&) = delete;
+    ProxyTcp& operator=(const ProxyTcp&) = delete;
+
+    std::uint16_t Porta() const { return porta_; }
+    // Closes every relayed connection and refuses new ones.
+    void Derrubar();
+
+private:
+    void Aceitar();
+    void Encaminhar(int de, int para);
+
+    std::uint16_t portaDestino_;
+    std::uint16_t porta_ = 0;
+    int escuta_ = -1;
+    std::atomic<bool> derrubado_{false};
+    std::mutex trava_;
+    std::vector<int> sockets_;
+    std::vector<std::thread> threads_;
+    std::thread aceitador_;
+};
+
+} // namespace Quorvane::Testes
