@@ -1,0 +1,32 @@
+#include "Aplicacao.h"
+
+#include "Aparencia.h"
+#include "RelatorioDeErro.h"
+
+#include <QFileInfo>
+#include <QIcon>
+
+namespace Quorvane {
+
+QString TituloDoPrograma(const QString& arquivoPrograma)
+{
+    const QString nome = QFileInfo(arquivoPrograma).completeBaseName();
+    return nome.left(1).toUpper() + nome.mid(1).toLower();
+}
+
+TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Only the name: a display name would be appended to every window's caption.
+    setApplicationName(TituloDoPrograma(applicationFilePath()));
+    setWindowIcon(QIcon(QStringLiteral(":/recursos/quorvane.png")));
+    RegistrarSubstitutasDeFontes();
+}
+
+bool TAplicacao::notify(QObject* receptor, QEvent* evento)
+{
+    bool tratado = false;
+    ExecutarProtegido([&] { tratado = QApplication::notify(receptor, evento); });
+    return tratado;
+}
+
+} // namespace Quorvane

@@ -1,0 +1,59 @@
+#include "Dialogos.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+
+namespace Quorvane {
+
+namespace {
+
+std::shared_ptr<iDialogos>& DialogosAtuais()
+{
+    static std::shared_ptr<iDialogos> dialogos = std::make_shared<TDialogosPadrao>();
+    return dialogos;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> TDialogosPadrao::CriarCaixa(QMessageBox::Icon icone, const QString& titulo, const QString& texto)
+{
+    auto caixa = std::make_unique<QMessageBox>(icone, titulo, texto, QMessageBox::Ok);
+    // Database messages may hold "<" and "&": they are text, not markup.
+    caixa->setTextFormat(Qt::PlainText);
+    return caixa;
+}
+
+void TDialogosPadrao::Mensagem(const QString& titulo, const QString& texto)
+{
+    CriarCaixa(QMessageBox::NoIcon, titulo, texto)->exec();
+}
+
+void TDialogosPadrao::MensagemDeErro(const QString& titulo, const QString& texto)
+{
+    CriarCaixa(QMessageBox::Critical, titulo, texto)->exec();
+}
+
+void TDialogosPadrao::ExibirModal(QDialog& janela)
+{
+    janela.exec();
+}
+
+iDialogos& Dialogos()
+{
+    return *DialogosAtuais();
+}
+
+std::shared_ptr<iDialogos> DefinirDialogos(std::shared_ptr<iDialogos> dialogos)
+{
+    if (!dialogos)
+        dialogos = std::make_shared<TDialogosPadrao>();
+    DialogosAtuais().swap(dialogos);
+    return dialogos;
+}
+
+QString TituloDaAplicacao()
+{
+    return QCoreApplication::applicationName();
+}
+
+} // namespace Quorvane

@@ -1,0 +1,188 @@
+#include "LogView.h"
+
+#include "OrdemDosAchados.h"
+
+#include "Aparencia.h"
+#include "Controles.h"
+#include "ModeloAlertasAndErros.h"
+#include "RelatorioDeErro.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QHeaderView>
+#include <QIcon>
+#include <QScreen>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace Quorvane {
+
+namespace {
+
+QWidget* NovoPainel(const QString& nome, QWidget* pai)
+{
+    auto* painel = new QWidget(pai);
+    painel->setObjectName(nome);
+    return painel;
+}
+
+} // namespace
+
+TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPlanilha exportar, QWidget* pai)
+    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint),
+      FLogReceber(aLogAlertasAndErros),
+      FExportar(std::move(exportar)),
+      modelo_(new TModeloAlertasAndErros(this))
+{
+    setObjectName(QStringLiteral("LogView"));
+    setWindowTitle(QStringLiteral("Log - Versão 1.01"));
+    setFont(Fonte(QStringLiteral("Segoe UI"), 13));
+    resize(1100, 650);
+
+    auto* pnlPrincipal = NovoPainel(QStringLiteral("pnlPrincipal"), this);
+    PintarFundo(*pnlPrincipal, Cores::Indice);
+    auto* janela = new QVBoxLayout(this);
+    janela->setContentsMargins(0, 0, 0, 0);
+    janela->addWidget(pnlPrincipal);
+    auto* principal = new QVBoxLayout(pnlPrincipal);
+    principal->setContentsMargins(1, 0, 1, 1);
+    principal->setSpacing(0);
+
+    pnlTitulo = new TPainelTitulo(QStringLiteral("Log - Versão 1.01"), pnlPrincipal);
+    pnlTitulo->setObjectName(QStringLiteral("pnlTitulo"));
+    pnlTitulo->setFixedHeight(41);
+    pnlTitulo->setFont(Fonte(QStringLiteral("Segoe UI"), 16, true));
+    PintarTexto(*pnlTitulo, Qt::white);
+    principal->addWidget(pnlTitulo);
+
+    auto* pnlErros = NovoPainel(QStringLiteral("pnlErros"), pnlPrincipal);
+    PintarFundo(*pnlErros, Qt::white);
+    principal->addWidget(pnlErros, 1);
+    auto* erros = new QVBoxLayout(pnlErros);
+    erros->setContentsMargins(0, 0, 0, 0);
+
+    // A model and fixed row heights: a million findings open and scroll as fast as ten.
+    lvAlertasAndErros = new QTableView(pnlErros);
+    lvAlertasAndErros->setObjectName(QStringLiteral("lvAlertasAndErros"));
+    lvAlertasAndErros->setFont(Fonte(QStringLiteral("Segoe UI"), 13));
+    lvAlertasAndErros->setFrameShape(QFrame::NoFrame);
+    lvAlertasAndErros->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvAlertasAndErros->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvAlertasAndErros->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvAlertasAndErros->setShowGrid(false);
+    lvAlertasAndErros->setWordWrap(false);
+    lvAlertasAndErros->setTextElideMode(Qt::ElideRight);
+    lvAlertasAndErros->verticalHeader()->hide();
+    lvAlertasAndErros->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lvAlertasAndErros->verticalHeader()->setMinimumSectionSize(1);
+    lvAlertasAndErros->verticalHeader()->setDefaultSectionSize(lvAlertasAndErros->fontMetrics().height() + 4);
+    lvAlertasAndErros->horizontalHeader()->setHighlightSections(false);
+    lvAlertasAndErros->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lvAlertasAndErros->horizontalHeader()->setStretchLastSection(false);
+    lvAlertasAndErros->setModel(modelo_);
+    lvAlertasAndErros->viewport()->installEventFilter(this);
+    erros->addWidget(lvAlertasAndErros);
+
+    auto* pnlBotoes = NovoPainel(QStringLiteral("pnlBotoes"), pnlPrincipal);
+    PintarFundo(*pnlBotoes, Cores::FundoBotoes);
+    pnlBotoes->setFixedHeight(50);
+    principal->addWidget(pnlBotoes);
+    auto* botoes = new QHBoxLayout(pnlBotoes);
+    botoes->setContentsMargins(0, 0, 0, 0);
+    botoes->setSpacing(0);
+
+    lblQtdeErros = new QLabel(QStringLiteral("Total de Registros: 0"), pnlBotoes);
+    lblQtdeErros->setObjectName(QStringLiteral("lblQtdeErros"));
+    lblQtdeErros->setFont(Fonte(QStringLiteral("Tahoma"), 16, true));
+    PintarTexto(*lblQtdeErros, Cores::Azul);
+    lblQtdeErros->setContentsMargins(3, 15, 10, 15);
+    botoes->addWidget(lblQtdeErros);
+    botoes->addStretch(1);
+
+    btnExcel = new TBotaoPlano(QStringLiteral("Excel"), QIcon(QStringLiteral(":/recursos/excel.png")), 30, pnlBotoes);
+    btnExcel->setObjectName(QStringLiteral("btnExcel"));
+    btnClose = new TBotaoPlano(QStringLiteral("Sair"), QIcon(QStringLiteral(":/recursos/sair.png")), 24, pnlBotoes);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    for (TBotaoPlano* botao : {btnExcel, btnClose}) {
+        botao->setFixedSize(82, 50);
+        botoes->addSpacing(2);
+        botoes->addWidget(botao);
+        botoes->addSpacing(2);
+        connect(botao, &TBotaoPlano::MouseEnter, this, [this, botao] { btnExcelMouseEnter(botao); });
+        connect(botao, &TBotaoPlano::MouseLeave, this, [this, botao] { btnExcelMouseLeave(botao); });
+    }
+    connect(btnExcel, &QPushButton::clicked, this, [this] { ExecutarProtegido([this] { btnExcelClick(); }); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+    connect(pnlTitulo, &TPainelTitulo::MouseDown, this, &TLogView::pnlTituloMouseDown);
+
+    // Enter must not close the window through a button that happens to have the focus.
+    btnExcel->setAutoDefault(false);
+    btnClose->setAutoDefault(false);
+
+    if (const QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
+
+    OrdenarLista();
+    PreencherLista();
+}
+
+TLogView::~TLogView() = default;
+
+void TLogView::OrdenarLista()
+{
+    if (FLogReceber.FLista)
+        OrdenarPorCorrecao(*FLogReceber.FLista);
+}
+
+void TLogView::PreencherLista()
+{
+    const std::size_t quantidade = FLogReceber.FLista ? FLogReceber.FLista->size() : 0;
+    lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(quantidade));
+    modelo_->DefinirLista(FLogReceber.FLista);
+}
+
+void TLogView::btnExcelClick()
+{
+    if (FExportar)
+        FExportar(*modelo_);
+}
+
+void TLogView::btnCloseClick()
+{
+    reject();
+}
+
+void TLogView::btnExcelMouseEnter(QAbstractButton* Sender)
+{
+    DefinirNegrito(*Sender, true);
+}
+
+void TLogView::btnExcelMouseLeave(QAbstractButton* Sender)
+{
+    DefinirNegrito(*Sender, false);
+}
+
+void TLogView::pnlTituloMouseDown()
+{
+    ArrastarJanela(*this);
+}
+
+bool TLogView::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize)
+        lvAlertasAndErrosResize();
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void TLogView::lvAlertasAndErrosResize()
+{
+    // Three equal columns over the list's client width; the first takes what the division leaves.
+    const int largura = lvAlertasAndErros->viewport()->width();
+    const int terco = largura / 3;
+    lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaAlerta, largura - 2 * terco);
+    lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaErro, terco);
+    lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaCorrecao, terco);
+}
+
+} // namespace Quorvane

@@ -1,0 +1,246 @@
+#include "MenuPrincipalView.h"
+
+#include "Analises.h"
+#include "Aparencia.h"
+#include "Controles.h"
+#include "Dialogos.h"
+#include "Erro.h"
+#include "ExecucaoEmSegundoPlano.h"
+#include "RelatorioDeErro.h"
+#include "TelaEsperaView.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace Quorvane {
+
+namespace {
+
+QLabel* NovoPainelComLegenda(const QString& nome, const QString& legenda, const QFont& fonte, QWidget* pai)
+{
+    auto* painel = new QLabel(legenda, pai);
+    painel->setObjectName(nome);
+    painel->setFont(fonte);
+    painel->setAlignment(Qt::AlignCenter);
+    painel->setTextFormat(Qt::PlainText);
+    PintarTexto(*painel, Qt::white);
+    return painel;
+}
+
+} // namespace
+
+TMenuPrincipalView::TMenuPrincipalView(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog, QWidget* pai)
+    : TBaseView(pai), formato_(formato), telaLog_(std::move(telaLog))
+{
+    setObjectName(QStringLiteral("MenuPrincipalView"));
+    setWindowTitle(QStringLiteral("MenuPrincipalView"));
+    resize(700, 400);
+    pnlTitulo->setText(QStringLiteral("Quorvane Inicio do Módulo"));
+    pnlPrincipal->setFont(Fonte(QStringLiteral("Tahoma"), 13));
+
+    pgcPrincipal = new QTabWidget(pnlPrincipal);
+    pgcPrincipal->setObjectName(QStringLiteral("pgcPrincipal"));
+    auto* principal = new QVBoxLayout(pnlPrincipal);
+    principal->setContentsMargins(0, 0, 0, 0);
+    principal->addWidget(pgcPrincipal);
+    CriarPaginaPrincipal();
+    CriarPaginaAjuda();
+    pgcPrincipal->setCurrentWidget(tsPrincipal);
+
+    // No background of its own: the index panel's blue shows through.
+    pnlBancoDados = NovoPainelComLegenda(QStringLiteral("pnlBancoDados"), QStringLiteral(".............."),
+                                         Fonte(QStringLiteral("Segoe UI"), 13, true), pnlIndex);
+    pnlBancoDados->setFixedHeight(41);
+    LayoutIndex().addWidget(pnlBancoDados);
+
+    if (const QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
+
+    ExecutarProtegido([this] { FormCreate(); });
+    // The engine could not be created (that has been reported): without it there is nothing to run.
+    if (!FAnalises)
+        btnAnalisar->setEnabled(false);
+}
+
+TMenuPrincipalView::~TMenuPrincipalView() = default;
+
+void TMenuPrincipalView::CriarPaginaPrincipal()
+{
+    tsPrincipal = new QWidget;
+    tsPrincipal->setObjectName(QStringLiteral("tsPrincipal"));
+    pgcPrincipal->addTab(tsPrincipal, QStringLiteral("Principal"));
+
+    lblData = new QLabel(QStringLiteral("Data Carga Inicial"), tsPrincipal);
+    lblData->setObjectName(QStringLiteral("lblData"));
+    lblData->setGeometry(282, 43, 109, 17);
+    lblData->setFont(Fonte(QStringLiteral("Segoe UI"), 13, true));
+
+    edtDataCargaInicial = new QLineEdit(tsPrincipal);
+    edtDataCargaInicial->setObjectName(QStringLiteral("edtDataCargaInicial"));
+    edtDataCargaInicial->setGeometry(282, 62, 109, 25);
+    edtDataCargaInicial->setFont(Fonte(QStringLiteral("Segoe UI"), 13));
+    PintarTexto(*edtDataCargaInicial, Cores::Azul);
+    edtDataCargaInicial->setEnabled(false);
+
+    btnAnalisar = new TBotaoPlano(QStringLiteral("&Quorvane"), QIcon(QStringLiteral(":/recursos/analisar.png")), 24, tsPrincipal);
+    btnAnalisar->setObjectName(QStringLiteral("btnAnalisar"));
+    btnAnalisar->setGeometry(153, 100, 170, 41);
+    btnClose = new TBotaoPlano(QStringLiteral("&Sair"), QIcon(QStringLiteral(":/recursos/sair.png")), 24, tsPrincipal);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setGeometry(355, 100, 170, 41);
+    for (TBotaoPlano* botao : {btnAnalisar, btnClose}) {
+        connect(botao, &TBotaoPlano::MouseEnter, this, [this, botao] { btnAnalisarMouseEnter(botao); });
+        connect(botao, &TBotaoPlano::MouseLeave, this, [this, botao] { btnAnalisarMouseLeave(botao); });
+    }
+    connect(btnAnalisar, &QPushButton::clicked, this, [this] { ExecutarProtegido([this] { btnAnalisarClick(btnAnalisar); }); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+
+    // The controls above are placed by hand; the layout only docks the two bars at the bottom.
+    auto* pagina = new QVBoxLayout(tsPrincipal);
+    pagina->setContentsMargins(0, 0, 0, 0);
+    pagina->setSpacing(0);
+    pagina->addStretch(1);
+
+    pnlMensagem = NovoPainelComLegenda(QStringLiteral("pnlMensagem"), QString(), Fonte(QStringLiteral("Segoe UI"), 15, true),
+                                       tsPrincipal);
+    pnlMensagem->setFixedHeight(30);
+    PintarFundo(*pnlMensagem, palette().color(QPalette::Highlight));
+    pnlMensagem->hide();
+    pagina->addWidget(pnlMensagem);
+
+    pnlImportante = new QWidget(tsPrincipal);
+    pnlImportante->setObjectName(QStringLiteral("pnlImportante"));
+    pnlImportante->setFixedHeight(62);
+    PintarFundo(*pnlImportante, Cores::Importante);
+    pagina->addWidget(pnlImportante);
+    auto* importante = new QVBoxLayout(pnlImportante);
+    importante->setContentsMargins(0, 0, 0, 0);
+    lblImportante = new QLabel(
+        QStringLiteral("Importante: Não tem como contemplar todas as situações possíveis, mas lembre-se são \"apenas\" "
+                       "analises com base em alguns casos com a finalidade de auxiliar no entendimento dos possíveis "
+                       "problemas com o Custo Fiscal.\n"),
+        pnlImportante);
+    lblImportante->setObjectName(QStringLiteral("lblImportante"));
+    lblImportante->setTextFormat(Qt::PlainText);
+    lblImportante->setWordWrap(true);
+    lblImportante->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblImportante->setFont(Fonte(QStringLiteral("Segoe UI"), 15, true));
+    PintarTexto(*lblImportante, Qt::white);
+    importante->addWidget(lblImportante);
+}
+
+void TMenuPrincipalView::CriarPaginaAjuda()
+{
+    tsAjuda = new QWidget;
+    tsAjuda->setObjectName(QStringLiteral("tsAjuda"));
+    pgcPrincipal->addTab(tsAjuda, QStringLiteral("Ajuda"));
+    auto* pagina = new QVBoxLayout(tsAjuda);
+    pagina->setContentsMargins(0, 0, 0, 0);
+
+    pnlAjuda = new QWidget(tsAjuda);
+    pnlAjuda->setObjectName(QStringLiteral("pnlAjuda"));
+    PintarFundo(*pnlAjuda, Cores::Ajuda);
+    pagina->addWidget(pnlAjuda);
+    auto* ajuda = new QVBoxLayout(pnlAjuda);
+    ajuda->setContentsMargins(1, 1, 1, 1);
+
+    // Editable, as it always was; nothing reads it back.
+    redtAjuda = new QTextEdit(pnlAjuda);
+    redtAjuda->setObjectName(QStringLiteral("redtAjuda"));
+    redtAjuda->setFrameShape(QFrame::NoFrame);
+    redtAjuda->setFont(Fonte(QStringLiteral("Segoe UI"), 13));
+    redtAjuda->setPlainText(QStringList{
+        QStringLiteral("Compreende as seguintes validações:"),
+        QStringLiteral("- CargaInicialSemCustoUnitarioEntrada"),
+        QStringLiteral("- CFOPBeneficiamentoTerceiroAoMesmoTempo"),
+        QStringLiteral("- CFOPConsumoMovimentandoEstoque"),
+        QStringLiteral("- ImportacaoSemDespesas"),
+        QStringLiteral("- ImportacaoSemFOB"),
+        QStringLiteral("- PrimeiroLancamentoSaidaMovimentaEstoque"),
+        QStringLiteral("- AcertoEntradaSemValorUnitario"),
+    }.join(u'\n'));
+    ajuda->addWidget(redtAjuda);
+}
+
+void TMenuPrincipalView::FormCreate()
+{
+    pnlTitulo->setText(pnlTitulo->text() + QStringLiteral("- Versão 1.05"));
+    pnlBancoDados->setText(QStringLiteral("Banco de Dados: ") + (Conexao ? Conexao->GetCaminhoBanco() : QString()));
+    FAnalises = TAnalises::New(formato_, telaLog_);
+    edtDataCargaInicial->setText(FAnalises->GetDataCargaInicial());
+    if (!edtDataCargaInicial->text().isEmpty()) {
+        pnlMensagem->hide();
+        pnlMensagem->clear();
+    } else {
+        btnAnalisar->setEnabled(false);
+        pnlMensagem->setText(QStringLiteral("Não tem Custo Inicial rodado.."));
+        pnlMensagem->show();
+    }
+}
+
+void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
+{
+    if (!FAnalises)
+        return;
+    Sender->setEnabled(false);
+    btnClose->setEnabled(false);
+    TTelaEsperaView::Start();
+    const auto fim = qScopeGuard([this, Sender] {
+        TTelaEsperaView::End();
+        Sender->setEnabled(true);
+        btnClose->setEnabled(true);
+    });
+    TTelaEsperaView::Wait(QStringLiteral("Aguarde fazendo analises.."), TCor::Azul, QStringLiteral("Aguarde.."));
+    try {
+        // The checks run off the interface thread so that the windows keep painting and answering
+        // the window system; the log window is a window and opens here, once they are done.
+        ExecutarEmSegundoPlano([this] {
+            FAnalises->LimparLog()
+                .CargaInicialSemCustoUnitarioEntrada()
+                .CFOPBeneficiamentoTerceiroAoMesmoTempo()
+                .CFOPConsumoMovimentandoEstoque()
+                .PrimeiroLancamentoSaidaMovimentaEstoque()
+                .ImportacaoSemDespesas()
+                .ImportacaoSemFOB()
+                .AcertoEntradaSemValorUnitario();
+        });
+        FAnalises->ShowTelaLog();
+    } catch (const Erro& e) {
+        Dialogos().Mensagem(TituloDaAplicacao(), e.Mensagem());
+    }
+}
+
+void TMenuPrincipalView::btnAnalisarMouseEnter(QAbstractButton* Sender)
+{
+    DefinirNegrito(*Sender, true);
+}
+
+void TMenuPrincipalView::btnAnalisarMouseLeave(QAbstractButton* Sender)
+{
+    DefinirNegrito(*Sender, false);
+}
+
+void TMenuPrincipalView::btnCloseClick()
+{
+    close();
+}
+
+void TMenuPrincipalView::closeEvent(QCloseEvent* evento)
+{
+    // btnClose is disabled only while a run is in progress: the engine is busy until it ends.
+    if (!btnClose->isEnabled()) {
+        evento->ignore();
+        return;
+    }
+    TBaseView::closeEvent(evento);
+}
+
+} // namespace Quorvane

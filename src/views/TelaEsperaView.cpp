@@ -1,0 +1,155 @@
+#include "TelaEsperaView.h"
+
+#include "Aparencia.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
+
+#include <optional>
+#include <utility>
+
+namespace Quorvane {
+
+namespace {
+
+// The one wait screen of the process, between Start and End. A plain pointer: the window must go
+// before the application object, never at static destruction.
+TTelaEsperaView* TelaEsperaAtual = nullptr;
+
+std::optional<QColor> CorDe(TCor cor)
+{
+    switch (cor) {
+    case TCor::Azul:
+        return QColor(0x00, 0x00, 0xFF);
+    case TCor::Vermelho:
+        return QColor(0xFF, 0x00, 0x00);
+    case TCor::Preto:
+        return QColor(0x00, 0x00, 0x00);
+    case TCor::Laranja:
+        return QColor(0xFF, 0x8C, 0x00);
+    }
+    return std::nullopt;
+}
+
+QWidget* NovoPainel(const QString& nome, const QColor& fundo, QWidget* pai)
+{
+    auto* painel = new QWidget(pai);
+    painel->setObjectName(nome);
+    PintarFundo(*painel, fundo);
+    return painel;
+}
+
+QLabel* NovoRotulo(const QString& nome, const QFont& fonte, Qt::Alignment alinhamento, QWidget* pai)
+{
+    auto* rotulo = new QLabel(pai);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(fonte);
+    rotulo->setAlignment(alinhamento);
+    rotulo->setWordWrap(true);
+    rotulo->setTextFormat(Qt::PlainText);
+    return rotulo;
+}
+
+} // namespace
+
+TTelaEsperaView::TTelaEsperaView() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("TelaEsperaView"));
+    setFont(Fonte(QStringLiteral("Tahoma"), 13));
+    resize(530, 127);
+
+    const QColor azulTela(0x00, 0x80, 0xFF);
+    auto* pnlTela = NovoPainel(QStringLiteral("pnlTela"), azulTela, this);
+    auto* janela = new QVBoxLayout(this);
+    janela->setContentsMargins(0, 0, 0, 0);
+    janela->addWidget(pnlTela);
+    auto* tela = new QVBoxLayout(pnlTela);
+    tela->setContentsMargins(1, 0, 1, 1);
+    tela->setSpacing(0);
+
+    auto* pnlTitle = NovoPainel(QStringLiteral("pnlTitle"), azulTela, pnlTela);
+    pnlTitle->setFixedHeight(30);
+    tela->addWidget(pnlTitle);
+    auto* titulo = new QVBoxLayout(pnlTitle);
+    titulo->setContentsMargins(10, 0, 0, 0);
+    lblTitle = NovoRotulo(QStringLiteral("lblTitle"), Fonte(QStringLiteral("Tahoma"), 13, true),
+                          Qt::AlignLeft | Qt::AlignVCenter, pnlTitle);
+    PintarTexto(*lblTitle, Qt::white);
+    titulo->addWidget(lblTitle);
+
+    auto* pnlPrincipal = NovoPainel(QStringLiteral("pnlPrincipal"), Qt::white, pnlTela);
+    tela->addWidget(pnlPrincipal, 1);
+    auto* principal = new QVBoxLayout(pnlPrincipal);
+    principal->setContentsMargins(0, 0, 0, 0);
+    lbl1 = NovoRotulo(QStringLiteral("lbl1"), Fonte(QStringLiteral("Tahoma"), 20, true), Qt::AlignCenter, pnlPrincipal);
+    PintarTexto(*lbl1, Cores::Azul);
+    principal->addWidget(lbl1);
+}
+
+TTelaEsperaView::~TTelaEsperaView()
+{
+    if (TelaEsperaAtual == this)
+        TelaEsperaAtual = nullptr;
+}
+
+void TTelaEsperaView::Start()
+{
+    End();
+    TelaEsperaAtual = new TTelaEsperaView;
+}
+
+void TTelaEsperaView::Wait(const QString& Texto, TCor Cor, const QString& Title)
+{
+    if (!TelaEsperaAtual)
+        Start();
+    TTelaEsperaView& tela = *TelaEsperaAtual;
+    tela.lbl1->setText(Texto);
+    if (const auto cor = CorDe(Cor))
+        PintarTexto(*tela.lbl1, *cor);
+    tela.lblTitle->setText(Title.isEmpty() ? QStringLiteral("Por favor aguarde..") : Title);
+    tela.MostrarDesenhada();
+}
+
+void TTelaEsperaView::End()
+{
+    if (!TelaEsperaAtual)
+        return;
+    TTelaEsperaView* tela = std::exchange(TelaEsperaAtual, nullptr);
+    tela->close();
+    delete tela;
+}
+
+TTelaEsperaView* TTelaEsperaView::TelaEspera()
+{
+    return TelaEsperaAtual;
+}
+
+void TTelaEsperaView::MostrarDesenhada()
+{
+    if (!isVisible()) {
+        // Centred on the window the user is working in, or on the screen.
+        const QWidget* principal = QApplication::activeWindow();
+        const QRect sobre = principal ? principal->frameGeometry()
+                                      : (screen() ? screen()->availableGeometry() : QRect());
+        if (sobre.isValid())
+            move(sobre.center() - rect().center());
+        show();
+    }
+    raise();
+    // A new window can only be drawn once the window system has mapped it: wait for that (never
+    // long), so that the texts are on the screen before the caller's long work starts.
+    QElapsedTimer relogio;
+    relogio.start();
+    while (windowHandle() && !windowHandle()->isExposed() && relogio.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    repaint();
+}
+
+} // namespace Quorvane

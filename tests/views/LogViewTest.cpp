@@ -1,0 +1,242 @@
+#include "DialogosDeTeste.h"
+#include "Erro.h"
+#include "LogView.h"
+#include "RegistroDeTestes.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace Quorvane;
+
+namespace {
+
+TLogAlertasAndErros Alerta(const QString& alerta, const QString& correcao)
+{
+    TLogAlertasAndErros achado;
+    achado.FAlerta = alerta;
+    achado.FCorrecao = correcao;
+    return achado;
+}
+
+TLogAlertasAndErros Buffer(TListaLogAlertasAndErros& lista)
+{
+    TLogAlertasAndErros buffer;
+    buffer.FLista = &lista;
+    return buffer;
+}
+
+QTableView* Lista(const TLogView& tela)
+{
+    return tela.findChild<QTableView*>(QStringLiteral("lvAlertasAndErros"));
+}
+
+QStringList Coluna(const TLogView& tela, int coluna)
+{
+    const QAbstractItemModel* modelo = Lista(tela)->model();
+    QStringList textos;
+    for (int linha = 0; linha < modelo->rowCount(); ++linha)
+        textos << modelo->index(linha, coluna).data().toString();
+    return textos;
+}
+
+QString Total(const TLogView& tela)
+{
+    return tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->text();
+}
+
+QString Atualizar(int numero)
+{
+    return QStringLiteral("UPDATE ACERTOS SET CONSIDERA_PRECO_INFORMADO = 'N' WHERE NUMERO = %1;").arg(numero);
+}
+
+void VerificarColunasIguais(const QTableView& lista)
+{
+    const int largura = lista.viewport()->width();
+    QVERIFY(largura > 0);
+    const int terco = largura / 3;
+    QCOMPARE(lista.columnWidth(0), largura - 2 * terco);
+    QCOMPARE(lista.columnWidth(1), terco);
+    QCOMPARE(lista.columnWidth(2), terco);
+}
+
+} // namespace
+
+class TesteLogView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void janelaEColunas()
+    {
+        TListaLogAlertasAndErros lista;
+        TLogView tela(Buffer(lista));
+        QCOMPARE(tela.windowTitle(), QStringLiteral("Log - Versão 1.01"));
+        QVERIFY(tela.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(tela.size(), QSize(1100, 650));
+        QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo"))->text(), QStringLiteral("Log - Versão 1.01"));
+        QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->text(), QStringLiteral("Excel"));
+        QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->text(), QStringLiteral("Sair"));
+        const QAbstractItemModel* modelo = Lista(tela)->model();
+        QCOMPARE(modelo->columnCount(), 3);
+        QCOMPARE(modelo->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Alerta"));
+        QCOMPARE(modelo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Erro"));
+        QCOMPARE(modelo->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Correção"));
+    }
+
+    void listaVaziaContaZero()
+    {
+        TListaLogAlertasAndErros lista;
+        TLogView tela(Buffer(lista));
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 0"));
+        QCOMPARE(Lista(tela)->model()->rowCount(), 0);
+    }
+
+    void umaLinhaPorAchadoComSeusTextos()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("alerta"), QStringLiteral("B")), {}};
+        lista[1].FErro = QStringLiteral("erro");
+        lista[1].FCorrecao = QStringLiteral("A");
+        TLogView tela(Buffer(lista));
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 2"));
+        QCOMPARE(Coluna(tela, 0), (QStringList{QString(), QStringLiteral("alerta")}));
+        QCOMPARE(Coluna(tela, 1), (QStringList{QStringLiteral("erro"), QString()}));
+        QCOMPARE(Coluna(tela, 2), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    }
+
+    void ordenaPorCorrecaoComoTexto()
+    {
+        const QString despesas = QStringLiteral("Analisar os documentos, pois faltam lançamentos de despesas de importação");
+        const QString terceiro = QStringLiteral("CFOP não pode estar marcada como Terceiro e Beneficiamento ao mesmo tempo na Aba SPeds");
+        const QString carga = QStringLiteral("Carga inicial deste produto está sem custo unitário de entrada");
+        const QString correcoes = QStringLiteral("Entrar em Correções Fiscais");
+        TListaLogAlertasAndErros lista{
+            Alerta(QStringLiteral("1"), Atualizar(9)), Alerta(QStringLiteral("2"), carga),
+            Alerta(QStringLiteral("3"), Atualizar(1)), Alerta(QStringLiteral("4"), terceiro),
+            Alerta(QStringLiteral("5"), Atualizar(10)), Alerta(QStringLiteral("6"), correcoes),
+            Alerta(QStringLiteral("7"), despesas),
+        };
+        TLogView tela(Buffer(lista));
+        // "A" before "C"; capital F before small a; UPDATE after the rest, its numbers compared as
+        // text and the closing ";" after every digit: 10, then 1, then 9.
+        const QStringList esperada{despesas, terceiro, carga, correcoes, Atualizar(10), Atualizar(1), Atualizar(9)};
+        QCOMPARE(Coluna(tela, 2), esperada);
+        // The list itself was sorted, not a copy of it.
+        QStringList daLista;
+        for (const TLogAlertasAndErros& achado : lista)
+            daLista << achado.FCorrecao;
+        QCOMPARE(daLista, esperada);
+    }
+
+    void correcoesIguaisMantemAOrdemDaAnalise()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("primeiro"), QStringLiteral("X")),
+                                       Alerta(QStringLiteral("antes"), QStringLiteral("A")),
+                                       Alerta(QStringLiteral("segundo"), QStringLiteral("X")),
+                                       Alerta(QStringLiteral("terceiro"), QStringLiteral("X"))};
+        TLogView tela(Buffer(lista));
+        QCOMPARE(Coluna(tela, 0), (QStringList{QStringLiteral("antes"), QStringLiteral("primeiro"), QStringLiteral("segundo"),
+                                               QStringLiteral("terceiro")}));
+    }
+
+    void colunasDividemALarguraERecalculamAoRedimensionar()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("a"), QStringLiteral("b"))};
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tela));
+        VerificarColunasIguais(*Lista(tela));
+
+        const int antes = Lista(tela)->viewport()->width();
+        tela.resize(1001, 600);
+        QTRY_VERIFY(Lista(tela)->viewport()->width() != antes);
+        VerificarColunasIguais(*Lista(tela));
+    }
+
+    void milhaoDeAchados()
+    {
+        // Corrections from a pool of a thousand, given in falling order, alerts numbered by position.
+        constexpr int quantidade = 1'000'000;
+        std::vector<QString> correcoes;
+        for (int i = 0; i < 1000; ++i)
+            correcoes.push_back(QStringLiteral("C%1").arg(i, 4, 10, QLatin1Char('0')));
+        TListaLogAlertasAndErros lista;
+        lista.reserve(quantidade);
+        for (int i = 0; i < quantidade; ++i)
+            lista.push_back(Alerta(QString::number(i), correcoes[999 - i % 1000]));
+
+        TLogView tela(Buffer(lista));
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 1000000"));
+        const QAbstractItemModel* modelo = Lista(tela)->model();
+        QCOMPARE(modelo->rowCount(), quantidade);
+        // First: the first finding with the smallest correction; last: the last with the greatest.
+        QCOMPARE(modelo->index(0, 0).data().toString(), QStringLiteral("999"));
+        QCOMPARE(modelo->index(0, 2).data().toString(), QStringLiteral("C0000"));
+        QCOMPARE(modelo->index(quantidade - 1, 0).data().toString(), QStringLiteral("999000"));
+        QCOMPARE(modelo->index(quantidade - 1, 2).data().toString(), QStringLiteral("C0999"));
+
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tela));
+        Lista(tela)->scrollToBottom();
+        const QRect ultima = Lista(tela)->visualRect(modelo->index(quantidade - 1, 0));
+        QVERIFY(ultima.intersects(Lista(tela)->viewport()->rect()));
+    }
+
+    void excelEntregaAsLinhasMostradas()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("x"), QStringLiteral("B")), Alerta(QStringLiteral("y"), QStringLiteral("A"))};
+        QStringList recebidas;
+        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
+            for (int linha = 0; linha < linhas.rowCount(); ++linha)
+                recebidas << linhas.index(linha, 0).data().toString();
+        });
+        tela.show();
+        QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
+        QCOMPARE(recebidas, (QStringList{QStringLiteral("y"), QStringLiteral("x")}));
+    }
+
+    void erroNoExcelVaiParaORelatorioEAJanelaFica()
+    {
+        EscopoDialogos dialogos;
+        TListaLogAlertasAndErros lista;
+        TLogView tela(Buffer(lista), [](const QAbstractItemModel&) { throw Erro(QStringLiteral("Versão do Ms-Excel incompatível")); });
+        tela.show();
+        QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
+        QCOMPARE(dialogos->caixas.size(), std::size_t(1));
+        QVERIFY(dialogos->caixas[0].erro);
+        QCOMPARE(dialogos->caixas[0].titulo, QStringLiteral("Quorvane"));
+        QCOMPARE(dialogos->caixas[0].texto, QStringLiteral("Versão do Ms-Excel incompatível."));
+        QVERIFY(tela.isVisible());
+    }
+
+    void sairFechaAJanela()
+    {
+        TListaLogAlertasAndErros lista;
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnClose")), Qt::LeftButton);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void captionEmNegritoSobOMouse()
+    {
+        TListaLogAlertasAndErros lista;
+        TLogView tela(Buffer(lista));
+        tela.show();
+        for (const char* nome : {"btnExcel", "btnClose"}) {
+            auto* botao = tela.findChild<QPushButton*>(QString::fromLatin1(nome));
+            QEnterEvent entrada(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(botao, &entrada);
+            QVERIFY(botao->font().bold());
+            QEvent saida(QEvent::Leave);
+            QApplication::sendEvent(botao, &saida);
+            QVERIFY(!botao->font().bold());
+        }
+    }
+};
+
+QUORVANE_SUITE(TesteLogView);
+
+#include "LogViewTest.moc"

@@ -1,0 +1,28 @@
+#include "Aplicacao.h"
+#include "RegistroDeTestes.h"
+
+#include <QStringList>
+#include <QTest>
+
+int main(int argc, char* argv[])
+{
+    // The program's own application object, so that its title and error report are the ones tested.
+    Quorvane::TAplicacao aplicacao(argc, argv);
+    QStringList argumentos = aplicacao.arguments();
+    const QString escolhida = argumentos.size() > 1 && !argumentos[1].startsWith(u'-') ? argumentos.takeAt(1) : QString();
+
+    int falhas = 0;
+    bool encontrada = false;
+    for (const SuiteRegistrada& suite : SuitesRegistradas()) {
+        if (!escolhida.isEmpty() && suite.nome != escolhida)
+            continue;
+        encontrada = true;
+        const auto objeto = suite.criar();
+        falhas += QTest::qExec(objeto.get(), argumentos);
+    }
+    if (!encontrada) {
+        qWarning("Suite desconhecida: %s", qPrintable(escolhida));
+        return 2;
+    }
+    return falhas;
+}
