@@ -1,5 +1,7 @@
 #include "OrdemDosAchados.h"
 
+#include <QStringView>
+
 #include <algorithm>
 #include <numeric>
 
@@ -12,7 +14,8 @@ bool AntesPelaCorrecao(const QString& x, const QString& y)
     // A check gives all its findings one shared correction text: the same data is equal text.
     if (x.constData() == y.constData() && x.size() == y.size())
         return false;
-    return std::lexicographical_compare(x.utf16(), x.utf16() + x.size(), y.utf16(), y.utf16() + y.size());
+    // Qt's case-sensitive comparison is by UTF-16 code unit, with no locale rules, and vectorised.
+    return QStringView(x).compare(QStringView(y), Qt::CaseSensitive) < 0;
 }
 
 } // namespace

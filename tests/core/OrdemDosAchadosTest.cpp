@@ -38,10 +38,13 @@ TEST(OrdemDosAchados, PelaCorrecaoCodigoACodigoEEstavel)
         Achado(QStringLiteral("c3"), QString(carga)), // equal text, not shared data
         Achado(QStringLiteral("minusc"), QStringLiteral("analisar")),
         Achado(QStringLiteral("acento"), QStringLiteral("Ábaco")),
+        Achado(QStringLiteral("bmp"), QStringLiteral("\uFFFD")),
+        Achado(QStringLiteral("astral"), QStringLiteral("\U0001D11E")), // a surrogate pair: D834 DD1E
     };
     OrdenarPorCorrecao(achados);
     // Capitals before small letters, "F" before "a", accents after ASCII; ";" after every digit.
-    EXPECT_EQ(Textos(achados), QStringList({"analisar", "cfop", "c1", "c2", "c3", "u10", "u1", "u9", "minusc", "acento"}));
+    // Code units, not code points: the surrogate D834 sorts before U+FFFD.
+    EXPECT_EQ(Textos(achados), QStringList({"analisar", "cfop", "c1", "c2", "c3", "u10", "u1", "u9", "minusc", "acento", "astral", "bmp"}));
 }
 
 TEST(OrdemDosAchados, OrdemComoPosicoesParaDadosAoLado)

@@ -1,0 +1,69 @@
+// The log window at scale: N findings sorted and shown, timed until the list's first paint.
+#include "Aplicacao.h"
+#include "LogView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTableView>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Quorvane;
+
+namespace {
+
+// Ends the event loop at the list's first paint.
+class PrimeiraPintura : public QObject {
+public:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint && !pintou) {
+            pintou = true;
+            QApplication::exit(0);
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+    bool pintou = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const long quantidade = argc > 1 ? std::atol(argv[1]) : 1000000;
+    TAplicacao aplicacao(argc, argv);
+
+    // The findings as a run leaves them: the checks' groups one after another, unsorted.
+    TListaLogAlertasAndErros lista;
+    lista.reserve(static_cast<std::size_t>(quantidade));
+    const QString corrigirFob = QStringLiteral("Entrar em Correções Fiscais -> Dados Importação -> Atualizar FOB e Frete internacional de CADA item");
+    const QString analisar = QStringLiteral("Analisar os documentos, pois faltam lançamentos de despesas de importação");
+    for (long i = 0; i < quantidade; ++i) {
+        TLogAlertasAndErros achado;
+        if (i % 3 == 0) {
+            achado.FErro = QStringLiteral("Numero: %1 Data: 01/03/2024 Referência: REF-%1 Qtde: 2 Unitário: 0,00").arg(i);
+            achado.FCorrecao = QStringLiteral("UPDATE ACERTOS SET CONSIDERA_PRECO_INFORMADO = 'N' WHERE NUMERO = %1;").arg(i);
+        } else if (i % 3 == 1) {
+            achado.FErro = QStringLiteral("NF: %1 Pedido: %1 Data: 01/03/2024 CFOP: 00002 Valor FOB: 0,00").arg(i);
+            achado.FCorrecao = corrigirFob;
+        } else {
+            achado.FAlerta = QStringLiteral("NF: %1 Pedido: %1 Data: 01/03/2024 CFOP: 3102 Valor: 1.234,50").arg(i);
+            achado.FCorrecao = analisar;
+        }
+        lista.push_back(std::move(achado));
+    }
+    TLogAlertasAndErros buffer;
+    buffer.FLista = &lista;
+
+    QElapsedTimer relogio;
+    relogio.start();
+    TLogView tela(buffer);
+    PrimeiraPintura filtro;
+    tela.findChild<QTableView*>(QStringLiteral("lvAlertasAndErros"))->viewport()->installEventFilter(&filtro);
+    tela.show();
+    aplicacao.exec();
+    std::printf("%ld achados: janela pronta em %.3f s\n", quantidade, static_cast<double>(relogio.nsecsElapsed()) / 1e9);
+    return filtro.pintou ? 0 : 1;
+}
