@@ -4,6 +4,7 @@
 #include "DialogosDeTeste.h"
 #include "Erro.h"
 #include "MenuPrincipalView.h"
+#include "ProxyTcp.h"
 #include "RegistroDeTestes.h"
 #include "TelaEsperaView.h"
 #include "TelaLogModal.h"
@@ -161,8 +162,11 @@ private slots:
     {
         bancos.emplace();
         CriarBanco({"tests/fixtures/checks-a.sql"}, *bancos / "checks-a.fdb");
+        // Read-only: every whole run of the window on it also proves that nothing was written.
+        TornarSomenteLeitura(*bancos / "checks-a.fdb");
         CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/missing-table.sql"}, *bancos / "sem-tb002.fdb");
         CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, *bancos / "sem-fim.fdb");
+        CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, *bancos / "servidor-sem-fim.fdb");
     }
     void cleanupTestCase() { bancos.reset(); }
 
@@ -286,6 +290,28 @@ private slots:
         QCOMPARE(e.dialogos->caixas.size(), std::size_t(1));
         QVERIFY(!e.dialogos->caixas[0].erro);
         QVERIFY(e.Botao("btnAnalisar")->isEnabled());
+        QVERIFY(!TTelaEsperaView::TelaEspera());
+    }
+
+    void servidorPerdidoNoMeioDaAnalise()
+    {
+        if (!ServidorDeTeste())
+            QSKIP("Sem servidor de teste (QUORVANE_SERVIDOR_TESTE)");
+        // The server vanishes while the third check waits on it: the run's message box shows the
+        // client's text and the window is usable again.
+        ProxyTcp proxy;
+        Execucao e(QStringLiteral("127.0.0.1/%1:%2").arg(proxy.Porta()).arg(Banco("servidor-sem-fim.fdb")));
+        QTimer::singleShot(1000, [&] { proxy.Derrubar(); });
+        {
+            const VigiaDeCancelamento vigia(*Conexao->GetConexao());
+            e.Analisar();
+        }
+        QCOMPARE(e.dialogos->modais, 0);
+        QCOMPARE(e.dialogos->caixas.size(), std::size_t(1));
+        QVERIFY(!e.dialogos->caixas[0].erro);
+        QVERIFY(!e.dialogos->caixas[0].texto.isEmpty());
+        QVERIFY(e.Botao("btnAnalisar")->isEnabled());
+        QVERIFY(e.Botao("btnClose")->isEnabled());
         QVERIFY(!TTelaEsperaView::TelaEspera());
     }
 };
