@@ -1,11 +1,10 @@
 #include "BancosDeTeste.h"
 #include "Erro.h"
 #include "PlanilhaAchados.h"
+#include "Planilhas.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -15,18 +14,6 @@ using namespace Quorvane;
 using namespace Quorvane::Testes;
 
 namespace {
-
-// The workbook as a real reader (openpyxl) sees it.
-QJsonObject LerPlanilha(const std::filesystem::path& arquivo)
-{
-    QProcess leitor;
-    leitor.start(QStringLiteral("/usr/bin/python3"),
-                 {QString::fromStdString((RaizDoProjeto() / "tests/tools/ler-planilha.py").string()),
-                  QString::fromStdString(arquivo.string())});
-    EXPECT_TRUE(leitor.waitForFinished(120000));
-    EXPECT_EQ(leitor.exitCode(), 0) << leitor.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(leitor.readAllStandardOutput()).object();
-}
 
 TLogAlertasAndErros Alerta(const QString& texto, const QString& correcao)
 {

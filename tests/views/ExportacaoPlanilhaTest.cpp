@@ -2,12 +2,9 @@
 #include "DialogosDeTeste.h"
 #include "ExportacaoPlanilha.h"
 #include "LogView.h"
+#include "Planilhas.h"
 #include "RegistroDeTestes.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -26,23 +23,12 @@ TLogAlertasAndErros Achado(const QString& alerta, const QString& erro, const QSt
     return achado;
 }
 
-// The workbook's rows as openpyxl reads them, empty cells as "".
+// The workbook's rows as openpyxl reads them, cells joined by "|".
 QStringList LinhasDaPlanilha(const std::filesystem::path& arquivo)
 {
-    QProcess leitor;
-    leitor.start(QStringLiteral("/usr/bin/python3"),
-                 {QString::fromStdString((Testes::RaizDoProjeto() / "tests/tools/ler-planilha.py").string()),
-                  QString::fromStdString(arquivo.string())});
-    leitor.waitForFinished(120000);
     QStringList linhas;
-    for (const auto& linha : QJsonDocument::fromJson(leitor.readAllStandardOutput()).object()[u"linhas"].toArray()) {
-        QStringList celulas;
-        for (const auto& c : linha.toArray())
-            celulas << c.toString();
-        while (celulas.size() < 3)
-            celulas << QString();
+    for (const QStringList& celulas : Testes::CelulasDaPlanilha(arquivo))
         linhas << celulas.join(u'|');
-    }
     return linhas;
 }
 

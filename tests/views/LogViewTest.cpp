@@ -1,3 +1,4 @@
+#include "BotoesDeTeste.h"
 #include "DialogosDeTeste.h"
 #include "Erro.h"
 #include "LogView.h"
@@ -227,12 +228,7 @@ private slots:
         tela.show();
         for (const char* nome : {"btnExcel", "btnClose"}) {
             auto* botao = tela.findChild<QPushButton*>(QString::fromLatin1(nome));
-            QEnterEvent entrada(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-            QApplication::sendEvent(botao, &entrada);
-            QVERIFY(botao->font().bold());
-            QEvent saida(QEvent::Leave);
-            QApplication::sendEvent(botao, &saida);
-            QVERIFY(!botao->font().bold());
+            QVERIFY2(NegritoSobOMouse(*botao), nome);
         }
     }
 };

@@ -1,4 +1,5 @@
 #include "BancosDeTeste.h"
+#include "BotoesDeTeste.h"
 #include "DialogosDeTeste.h"
 #include "MenuPrincipalView.h"
 #include "RegistroDeTestes.h"
@@ -159,12 +160,7 @@ private slots:
         t.janela.show();
         for (const char* nome : {"btnAnalisar", "btnClose"}) {
             auto* botao = t.Controle<QPushButton>(nome);
-            QEnterEvent entrada(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-            QApplication::sendEvent(botao, &entrada);
-            QVERIFY(botao->font().bold());
-            QEvent saida(QEvent::Leave);
-            QApplication::sendEvent(botao, &saida);
-            QVERIFY(!botao->font().bold());
+            QVERIFY2(NegritoSobOMouse(*botao), nome);
         }
     }
 
