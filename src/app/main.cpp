@@ -1,17 +1,9 @@
 #include "Aplicacao.h"
 #include "ClienteFirebird.h"
-#include "Dialogos.h"
 #include "EncerramentoPorSinal.h"
-#include "Erro.h"
-#include "FormatoLocal.h"
-#include "ExportacaoPlanilha.h"
-#include "Interfaces.h"
-#include "MenuPrincipalView.h"
-#include "TelaLogModal.h"
+#include "ProgramaJanelas.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <optional>
 
 using namespace Quorvane;
@@ -38,30 +30,16 @@ int ExecutarPrograma(char* programa)
 
     // Before the client library loads, so that its signal handlers pass the signals on to ours.
     EncerramentoPorSinal encerramento;
-
-    // The connection comes first: without it no window of the program opens.
-    std::optional<EscopoConexao> conexao;
-    try {
-        conexao.emplace();
-    } catch (const Erro& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        if (TemTelaGrafica()) {
-            TAplicacao aplicacao(argc, argv);
-            Dialogos().MensagemDeErro(TituloDaAplicacao(), e.Mensagem());
-        }
-        return 1;
-    }
-    if (!TemTelaGrafica()) {
-        std::fprintf(stderr, "Nenhuma tela gráfica disponível (DISPLAY ou WAYLAND_DISPLAY).\n");
-        return 1;
-    }
-
-    TAplicacao aplicacao(argc, argv);
-    encerramento.Conectar();
-    // Destroyed before the application and the connection: it releases the engine.
-    TMenuPrincipalView janela(FormatoLocal::DoSistema(), std::make_shared<TTelaLogModal>(CriarExportacaoPlanilha()));
-    janela.show();
-    return aplicacao.exec();
+    // Outlives the connection and the windows, which ExecutarJanelas releases before returning.
+    std::optional<TAplicacao> aplicacao;
+    const auto prepararTela = [&] {
+        if (!TemTelaGrafica())
+            return false;
+        if (!aplicacao)
+            aplicacao.emplace(argc, argv);
+        return true;
+    };
+    return ExecutarJanelas(OpcoesConexao{}, prepararTela, &encerramento);
 }
 
 } // namespace

@@ -80,3 +80,32 @@ TEST_F(ConfiguracaoRuimCli, FormasAceitasDoMesmoCaminho)
     utf16.append(reinterpret_cast<const char*>(texto.utf16()), static_cast<std::size_t>(texto.size()) * 2);
     EXPECT_EQ(Rodar(utf16).codigo, 2);
 }
+
+TEST_F(ConfiguracaoRuimCli, BancoRemovidoOuTravadoPorOutroProcesso)
+{
+    const auto banco = pasta / "banco.fdb";
+    const QString caminho = QString::fromStdString(banco.string());
+    std::filesystem::copy_file(Banco(), banco);
+    const std::string config = "[BANCO]\nCAMINHO=" + banco.string() + "\n";
+    {
+        // The embedded engine cannot open a file that another program holds: it says so at once.
+        TravaDeOutroProcesso trava(banco);
+        EsperarFalha(Rodar(config), caminho);
+    }
+    EXPECT_EQ(Rodar(config).codigo, 2); // free again
+    std::filesystem::remove(banco);
+    EsperarFalha(Rodar(config), caminho);
+}
+
+TEST_F(ConfiguracaoRuimCli, BancoAbertoPeloServidorELidoPorEle)
+{
+    QUORVANE_EXIGE_SERVIDOR();
+    // The usual holder of a database is the ERP's own server. When Config.ini names the file
+    // itself, the client finds it locked and goes through the server on this machine instead.
+    const auto banco = pasta / "banco.fdb";
+    CriarBanco({"tests/fixtures/checks-a.sql"}, banco);
+    ConexaoDeTeste peloServidor(CaminhoPeloServidor(banco));
+    const ExecucaoCli r = Rodar("[BANCO]\nCAMINHO=" + banco.string() + "\n");
+    EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
+    EXPECT_FALSE(r.saida.isEmpty());
+}

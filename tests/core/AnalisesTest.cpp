@@ -1,6 +1,7 @@
 #include "Analises.h"
 #include "BancosDeTeste.h"
 #include "Erro.h"
+#include "Verificacoes.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +99,19 @@ TEST_F(AnalisesTest, LimparLogEShowTelaLog)
     EXPECT_TRUE(analises->GetLogAlertasAndErros().FLista->empty());
     // Without a log window, ShowTelaLog has nothing to show and returns.
     TAnalises::New(FormatoPtBr())->ShowTelaLog();
+}
+
+TEST_F(AnalisesTest, ArquivoRemovidoDepoisDeConectarNaoInterrompeAAnalise)
+{
+    // The engine keeps the file it opened: removing its name (an ERP clean-up, a user in a file
+    // manager) changes nothing for this process, and the checks read what was there.
+    PastaTemporaria pasta;
+    CriarBanco({"tests/fixtures/checks-a.sql"}, pasta / "banco.fdb");
+    ConexaoDeTeste conexao(QString::fromStdString((pasta / "banco.fdb").string()));
+    auto analises = TAnalises::New(FormatoPtBr());
+    std::filesystem::remove(pasta / "banco.fdb");
+    analises->LimparLog();
+    for (const Verificacao* v : VerificacoesNaOrdemDeExecucao())
+        analises->Executar(*v);
+    EXPECT_EQ(analises->GetLogAlertasAndErros().FLista->size(), LerAchadosEsperados("tests/fixtures/expected-checks-a.tsv").size());
 }

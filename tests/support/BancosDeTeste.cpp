@@ -117,6 +117,23 @@ void TornarSomenteLeitura(const std::filesystem::path& banco)
                                       QStringLiteral("sysdba"), QString::fromStdString(banco.string())});
 }
 
+TravaDeOutroProcesso::TravaDeOutroProcesso(const std::filesystem::path& arquivo) : processo_(std::make_unique<QProcess>())
+{
+    // flock(1) holds the lock while its command runs; the command says when it has it and then
+    // waits for its standard input to close.
+    processo_->start(QStringLiteral("flock"), {QStringLiteral("--exclusive"), QString::fromStdString(arquivo.string()),
+                                              QStringLiteral("-c"), QStringLiteral("echo travado; exec cat")});
+    if (!processo_->waitForReadyRead(30000) || !processo_->readAll().startsWith("travado"))
+        throw std::runtime_error("não foi possível travar " + arquivo.string());
+}
+
+TravaDeOutroProcesso::~TravaDeOutroProcesso()
+{
+    processo_->closeWriteChannel();
+    if (!processo_->waitForFinished(30000))
+        processo_->kill();
+}
+
 void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo)
 {
     std::ofstream saida(arquivo, std::ios::binary);

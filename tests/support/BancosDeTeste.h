@@ -4,7 +4,10 @@
 #include "Interfaces.h"
 
 #include <QString>
+
+class QProcess;
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +36,19 @@ void CriarBanco(const std::vector<std::string>& scripts, const std::filesystem::
 
 // Puts a database in read-only mode: a run that succeeds on it has written nothing.
 void TornarSomenteLeitura(const std::filesystem::path& banco);
+
+// Another program holding a file with an exclusive lock (as a Firebird server or engine holds the
+// databases it opens), from creation to destruction.
+class TravaDeOutroProcesso {
+public:
+    explicit TravaDeOutroProcesso(const std::filesystem::path& arquivo);
+    ~TravaDeOutroProcesso();
+    TravaDeOutroProcesso(const TravaDeOutroProcesso&) = delete;
+    TravaDeOutroProcesso& operator=(const TravaDeOutroProcesso&) = delete;
+
+private:
+    std::unique_ptr<QProcess> processo_;
+};
 
 void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo);
 void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco);

@@ -1,0 +1,70 @@
+#include "ProgramaCli.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <csignal>
+
+using namespace Quorvane::Testes;
+
+namespace {
+
+// The window program, copied beside a Config.ini of its own as it is installed.
+class ProgramaDeJanelas : public ::testing::Test {
+protected:
+    void SetUp() override { std::filesystem::copy_file(QUORVANE_JANELAS, pasta / "quorvane"); }
+
+    void Iniciar(bool comTela)
+    {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        for (const char* variavel : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            ambiente.remove(QString::fromLatin1(variavel));
+        if (comTela)
+            ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("pt_BR.UTF-8"));
+        processo.setProcessEnvironment(ambiente);
+        processo.start(QString::fromStdString((pasta / "quorvane").string()), {});
+        ASSERT_TRUE(processo.waitForStarted());
+    }
+    int Fim()
+    {
+        if (!processo.waitForFinished(60000)) {
+            processo.kill();
+            processo.waitForFinished();
+            ADD_FAILURE() << "o programa não terminou";
+        }
+        return processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1;
+    }
+    QString Erros() { return QString::fromUtf8(processo.readAllStandardError()); }
+
+    PastaTemporaria pasta;
+    QProcess processo;
+};
+
+} // namespace
+
+TEST_F(ProgramaDeJanelas, SemTelaAMensagemDePartidaVaiParaAErroPadrao)
+{
+    Iniciar(false);
+    EXPECT_EQ(Fim(), 1);
+    EXPECT_EQ(Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco \n"));
+
+    // Connected, but no screen to show the main window on.
+    EscreverConfig(pasta / "Config.ini", QString::fromStdString(BancoDe("checks-a").string()));
+    Iniciar(false);
+    EXPECT_EQ(Fim(), 1);
+    EXPECT_EQ(Erros(), QStringLiteral("Nenhuma tela gráfica disponível (DISPLAY ou WAYLAND_DISPLAY).\n"));
+}
+
+TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
+{
+    // A session's log-out (SIGTERM), Ctrl+C (SIGINT), a closed terminal (SIGHUP): the program
+    // ends by itself with 128 + the signal, not killed by the Firebird client's handlers.
+    EscreverConfig(pasta / "Config.ini", QString::fromStdString(BancoDe("checks-a").string()));
+    for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
+        Iniciar(true);
+        ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString(); // the main window is up
+        ::kill(static_cast<pid_t>(processo.processId()), sinal);
+        EXPECT_EQ(Fim(), 128 + sinal) << sinal;
+    }
+}
