@@ -9,15 +9,15 @@ namespace Quorvane {
 // Ends the application's event loops when the process is asked to stop (SIGTERM, SIGINT,
 // SIGHUP), as a desktop session does at log-out. The Firebird client puts handlers of its own
 // on these signals when it loads, which shut the client down and then call the handlers that were
-// there before: so this must be created before the connection, and Conectar() after the
-// application exists.
+// there before: so this must be created before the connection (a signal during it still reaches
+// the program), and Conectar() after the connection and the application exist.
 class EncerramentoPorSinal : public QObject {
     Q_OBJECT
 public:
     EncerramentoPorSinal();
     ~EncerramentoPorSinal() override;
 
-    // Starts delivering the signals to the application's event loop.
+    // Takes the signals back from the client and delivers them to the application's event loop.
     void Conectar();
 
 private:
