@@ -1,44 +1,16 @@
 #include "EncerramentoPorSinal.h"
 
 #include "ClienteFirebird.h"
+#include "SinaisDeEncerramento.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#include <csignal>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace Quorvane {
 
-namespace {
-
-// A signal handler may only write to a pipe; the event loop reads the other end.
-int Tubo[2] = {-1, -1};
-
-void AoReceberSinal(int sinal)
-{
-    const unsigned char byte = static_cast<unsigned char>(sinal);
-    [[maybe_unused]] const ssize_t escrito = ::write(Tubo[1], &byte, 1);
-}
-
-void InstalarTratadores()
-{
-    struct sigaction acao {};
-    acao.sa_handler = AoReceberSinal;
-    sigemptyset(&acao.sa_mask);
-    acao.sa_flags = SA_RESTART;
-    for (const int sinal : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(sinal, &acao, nullptr);
-}
-
-} // namespace
-
-EncerramentoPorSinal::EncerramentoPorSinal()
-{
-    if (::pipe2(Tubo, O_CLOEXEC | O_NONBLOCK) == 0)
-        InstalarTratadores();
-}
+EncerramentoPorSinal::EncerramentoPorSinal() : tubo_(InstalarSinaisDeEncerramento()) {}
 
 EncerramentoPorSinal::~EncerramentoPorSinal()
 {
@@ -47,16 +19,16 @@ EncerramentoPorSinal::~EncerramentoPorSinal()
 
 void EncerramentoPorSinal::Conectar()
 {
-    if (Tubo[0] < 0 || notificador_)
+    if (tubo_ < 0 || notificador_)
         return;
     // The client's handlers shut it down on a thread of their own, which could still be at work
     // while the process exits (a crash at log-out); from here on ours alone answer, and the
     // client is shut down below, on this thread, before anything is released.
-    InstalarTratadores();
-    notificador_ = new QSocketNotifier(Tubo[0], QSocketNotifier::Read);
-    QObject::connect(notificador_, &QSocketNotifier::activated, [] {
+    InstalarSinaisDeEncerramento();
+    notificador_ = new QSocketNotifier(tubo_, QSocketNotifier::Read);
+    QObject::connect(notificador_, &QSocketNotifier::activated, [tubo = tubo_] {
         unsigned char sinal = 0;
-        while (::read(Tubo[0], &sinal, 1) == 1) {
+        while (::read(tubo, &sinal, 1) == 1) {
         }
         // A check still running is cancelled with the connection, so the run ends at once.
         EncerrarClientesFirebird();

@@ -21,6 +21,7 @@ public:
     void Conectar();
 
 private:
+    const int tubo_;
     QSocketNotifier* notificador_ = nullptr;
 };
 

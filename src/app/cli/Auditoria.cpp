@@ -24,7 +24,8 @@ QString Mensagem(const std::exception& e)
 } // namespace
 
 ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verificacao*>& verificacoes,
-                           std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento)
+                           std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento,
+                           const std::function<bool()>& interrompida)
 {
     ConexaoSql* conexao = Conexao ? Conexao->GetConexao() : nullptr;
     ResultadoAuditoria resultado;
@@ -39,6 +40,8 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
     analises.LimparLog();
     TListaLogAlertasAndErros& lista = *analises.GetLogAlertasAndErros().FLista;
     for (const Verificacao* verificacao : verificacoes) {
+        if (interrompida && interrompida())
+            break;
         ResultadoVerificacao r;
         r.verificacao = verificacao;
         if (verificacao->UsaData() && resultado.dataCargaInicial.isEmpty()) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -48,7 +49,9 @@ public:
 
 // Clears the log and runs the checks in the given order. Unlike the window's run, a check that
 // fails does not stop the others: it is reported as not run and its partial findings are dropped.
+// Once `interrompida` says so, no further check starts (the result then lists only those begun).
 ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verificacao*>& verificacoes,
-                           std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento);
+                           std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento,
+                           const std::function<bool()>& interrompida = {});
 
 } // namespace Quorvane::Cli

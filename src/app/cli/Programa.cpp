@@ -8,9 +8,11 @@
 #include "FormatoLocal.h"
 #include "Formatos.h"
 #include "Interfaces.h"
+#include "InterrupcaoPorSinal.h"
 #include "Opcoes.h"
 #include "PlanilhaAchados.h"
 #include "Progresso.h"
+#include "SinaisDeEncerramento.h"
 #include "Terminal.h"
 
 #include <optional>
@@ -35,6 +37,9 @@ int ExecutarPrograma(const QStringList& argumentos)
         return SemAchados;
     }
 
+    // Before the client library loads, so that a signal during the connection reaches us too.
+    InstalarSinaisDeEncerramento();
+
     // Declared in this order so that they go in reverse: the engine before the connection.
     std::optional<Destino> destino;
     std::optional<EscopoConexao> conexao;
@@ -49,7 +54,17 @@ int ExecutarPrograma(const QStringList& argumentos)
     }
 
     Progresso progresso(opcoes.progresso.value_or(SaidaDeErrosEhTerminal()));
-    const ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso);
+    std::optional<InterrupcaoPorSinal> interrupcao;
+    interrupcao.emplace([conexao = Conexao->GetConexao()] { conexao->CancelarOperacao(); });
+    const ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
+                                                 [&] { return interrupcao->Sinal() != 0; });
+    const int sinal = interrupcao->Sinal();
+    interrupcao.reset();
+    if (sinal) {
+        // A run cut short is no result: nothing is written, and the status says why it ended.
+        MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
+        return 128 + sinal;
+    }
     try {
         EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo());
         destino->Concluir();

@@ -1,0 +1,47 @@
+#include "InterrupcaoPorSinal.h"
+
+#include "SinaisDeEncerramento.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace Quorvane::Cli {
+
+InterrupcaoPorSinal::InterrupcaoPorSinal(std::function<void()> cancelar)
+    : cancelar_(std::move(cancelar)), sinais_(InstalarSinaisDeEncerramento())
+{
+    if (sinais_ >= 0 && ::pipe2(despertar_, O_CLOEXEC) == 0)
+        thread_ = std::thread([this] { Vigiar(); });
+}
+
+InterrupcaoPorSinal::~InterrupcaoPorSinal()
+{
+    if (thread_.joinable()) {
+        const char fim = 0;
+        [[maybe_unused]] const ssize_t escrito = ::write(despertar_[1], &fim, 1);
+        thread_.join();
+    }
+    for (const int fd : despertar_)
+        if (fd >= 0)
+            ::close(fd);
+}
+
+void InterrupcaoPorSinal::Vigiar()
+{
+    for (;;) {
+        pollfd fds[2] = {{sinais_, POLLIN, 0}, {despertar_[0], POLLIN, 0}};
+        const int prontos = ::poll(fds, 2, sinal_ ? 200 : -1);
+        if (prontos > 0 && fds[1].revents)
+            return;
+        unsigned char sinal = 0;
+        while (prontos > 0 && ::read(sinais_, &sinal, 1) == 1) {
+            int nenhum = 0;
+            sinal_.compare_exchange_strong(nenhum, sinal);
+        }
+        if (sinal_)
+            cancelar_();
+    }
+}
+
+} // namespace Quorvane::Cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+namespace Quorvane::Cli {
+
+// Stops a run when the process is asked to (SIGTERM, SIGINT, SIGHUP). Made once the connection
+// is open, so that it takes the signals back from the Firebird client. From the first signal on,
+// the check running is cancelled, again every 200 ms while this lives (the client drops a cancel
+// that arrives between two calls), and Sinal() tells the run to start no other check.
+class InterrupcaoPorSinal {
+public:
+    explicit InterrupcaoPorSinal(std::function<void()> cancelar);
+    ~InterrupcaoPorSinal();
+    InterrupcaoPorSinal(const InterrupcaoPorSinal&) = delete;
+    InterrupcaoPorSinal& operator=(const InterrupcaoPorSinal&) = delete;
+
+    // The signal that came (the first), or 0.
+    int Sinal() const { return sinal_; }
+
+private:
+    void Vigiar();
+
+    const std::function<void()> cancelar_;
+    const int sinais_;
+    int despertar_[2] = {-1, -1};
+    std::atomic<int> sinal_{0};
+    std::thread thread_;
+};
+
+} // namespace Quorvane::Cli
