@@ -59,18 +59,21 @@ std::shared_ptr<ClienteFirebird> ClienteFirebird::Carregar(const std::string& bi
 {
     auto& carregados = ClientesCarregados();
     std::lock_guard trava(carregados.trava);
-    auto& cliente = carregados.porBiblioteca[biblioteca];
-    if (cliente)
-        return cliente;
+    if (const auto carregado = carregados.porBiblioteca.find(biblioteca); carregado != carregados.porBiblioteca.end())
+        return carregado->second;
 
+    // Only a library that loaded is recorded: a failed load leaves nothing to shut down.
     void* handle = dlopen(biblioteca.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
         throw Erro(QStringLiteral("Biblioteca cliente do Firebird não encontrada: %1").arg(QString::fromStdString(biblioteca)));
     auto obterMaster = reinterpret_cast<FbGetMasterInterface>(dlsym(handle, "fb_get_master_interface"));
     Firebird::IMaster* master = obterMaster ? obterMaster() : nullptr;
-    if (!master)
+    if (!master) {
+        dlclose(handle);
         throw Erro(QStringLiteral("Biblioteca cliente do Firebird inválida: %1").arg(QString::fromStdString(biblioteca)));
-    cliente.reset(new ClienteFirebird(handle, master));
+    }
+    auto cliente = std::shared_ptr<ClienteFirebird>(new ClienteFirebird(handle, master));
+    carregados.porBiblioteca.emplace(biblioteca, cliente);
     return cliente;
 }
 

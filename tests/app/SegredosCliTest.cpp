@@ -55,8 +55,9 @@ TEST(SegredosCli, ASenhaNaoApareceEmNenhumaSaidaNemArquivo)
 
     for (const auto& [nome, r] : execucoes) {
         EXPECT_NE(r.codigo, -1) << nome;
-        if (nome != "arquivos")
+        if (nome != "arquivos") {
             EXPECT_FALSE(r.saida.isEmpty() && r.erros.isEmpty()) << nome << ": nada foi dito";
+        }
         EXPECT_FALSE(r.saida.contains(Senha)) << nome;
         EXPECT_FALSE(r.erros.contains(Senha)) << nome;
     }

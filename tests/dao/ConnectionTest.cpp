@@ -1,4 +1,5 @@
 #include "BancosDeTeste.h"
+#include "ClienteFirebird.h"
 #include "ConsultaSql.h"
 #include "Connection.h"
 #include "Erro.h"
@@ -94,6 +95,8 @@ TEST_F(ConnectionTest, BibliotecaClienteAusente)
     const std::string caminho = (bancos->Caminho() / "local.fdb").string();
     EXPECT_EQ(FalhaCom("[BANCO]\nCAMINHO=" + caminho + "\n", "libfbclient-que-nao-existe.so"),
               Mensagem + QString::fromStdString(caminho));
+    // The programs shut the clients down as they end, after such a failure too.
+    EncerrarClientesFirebird();
 }
 
 TEST_F(ConnectionTest, AbreBancoLocalPeloMotorEmbutido)

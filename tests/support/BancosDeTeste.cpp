@@ -1,5 +1,7 @@
 #include "BancosDeTeste.h"
 
+#include "ClienteFirebird.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
@@ -17,6 +19,19 @@
 #include <unistd.h>
 
 namespace Quorvane::Testes {
+
+namespace {
+
+// Every test program ends as the programs do: the Firebird client shut down before exit, so that
+// no engine thread is still running when the process (and LeakSanitizer) winds up.
+class EncerramentoDoCliente : public ::testing::Environment {
+public:
+    void TearDown() override { EncerrarClientesFirebird(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const Encerramento = ::testing::AddGlobalTestEnvironment(new EncerramentoDoCliente);
+
+} // namespace
 
 std::filesystem::path RaizDoProjeto()
 {
