@@ -10,7 +10,7 @@ namespace Quorvane {
 // SIGHUP), as a desktop session does at log-out. The Firebird client puts handlers of its own
 // on these signals when it loads, which shut the client down and then call the handlers that were
 // there before: so this must be created before the connection (a signal during it still reaches
-// the program), and Conectar() after the connection and the application exist.
+// the program), and Conectar() once the connection has been tried and the application exists.
 class EncerramentoPorSinal : public QObject {
     Q_OBJECT
 public:

@@ -24,8 +24,12 @@ int ExecutarJanelas(const OpcoesConexao& opcoes, const std::function<bool()>& pr
         conexao.emplace(opcoes);
     } catch (const Erro& e) {
         std::fprintf(stderr, "%s\n", e.what());
-        if (prepararTela())
+        if (prepararTela()) {
+            // A log-out while the message waits for its OK still ends the program.
+            if (encerramento)
+                encerramento->Conectar();
             Dialogos().MensagemDeErro(TituloDaAplicacao(), e.Mensagem());
+        }
         return 1;
     }
     if (!prepararTela()) {

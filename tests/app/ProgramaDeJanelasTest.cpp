@@ -68,3 +68,13 @@ TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
         EXPECT_EQ(Fim(), 128 + sinal) << sinal;
     }
 }
+
+TEST_F(ProgramaDeJanelas, SinalDuranteAMensagemDePartidaEncerraOPrograma)
+{
+    // No Config.ini: the start-up message waits for its OK (unseen, offscreen) when the session ends.
+    Iniciar(true);
+    ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString();
+    ::kill(static_cast<pid_t>(processo.processId()), SIGTERM);
+    EXPECT_EQ(Fim(), 1);
+    EXPECT_TRUE(Erros().startsWith(QStringLiteral("Não foi possível criar uma conexão com o banco \n")));
+}
