@@ -82,37 +82,36 @@ private slots:
 
     void configuracaoQueNaoServe_data()
     {
-        QTest::addColumn<QByteArray>("conteudo");
-        QTest::addColumn<QString>("caminho"); // what the message names
-        const QString banco = QString::fromStdString((std::filesystem::path("@PASTA@") / "banco.fdb").string());
-        QTest::newRow("sem arquivo") << QByteArray() << QString();
-        QTest::newRow("pasta no lugar") << QByteArray("@PASTA@") << QString();
-        QTest::newRow("vazio") << QByteArray("") << QString();
-        QTest::newRow("lixo binário") << QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\x80\x81[BANCO\x00]CAMINHO=", 26) << QString();
-        QTest::newRow("sem [BANCO]") << QByteArray("[OUTRA]\nCAMINHO=@BANCO@\n") << QString();
-        QTest::newRow("CAMINHO vazio") << QByteArray("[BANCO]\nCAMINHO=\n") << QString();
-        QTest::newRow("só aspas e brancos") << QByteArray("[BANCO]\nCAMINHO=   ''   \n") << QString();
-        QTest::newRow("linha de 1 MB") << (QByteArray("[BANCO]\nCAMINHO=") + QByteArray(1 << 20, 'x') + '\n') << QString(2047, u'x');
-        QTest::newRow("banco removido") << QByteArray("[BANCO]\nCAMINHO=@BANCO@\n@REMOVER@") << QStringLiteral("@BANCO@");
-        QTest::newRow("banco travado por outro processo") << QByteArray("[BANCO]\nCAMINHO=@BANCO@\n@TRAVAR@") << QStringLiteral("@BANCO@");
+        QTest::addColumn<QByteArray>("conteudo"); // null: no Config.ini at all
+        QTest::addColumn<QString>("banco");       // what happens to the database first: "removido", "travado"
+        QTest::addColumn<QString>("caminho");     // what the message names
+        const QByteArray comBanco = "[BANCO]\nCAMINHO=@BANCO@\n";
+        QTest::newRow("sem arquivo") << QByteArray() << QString() << QString();
+        QTest::newRow("pasta no lugar") << QByteArray("@PASTA@") << QString() << QString();
+        QTest::newRow("vazio") << QByteArray("") << QString() << QString();
+        QTest::newRow("lixo binário") << QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\x80\x81[BANCO\x00]CAMINHO=", 26) << QString() << QString();
+        QTest::newRow("sem [BANCO]") << QByteArray("[OUTRA]\nCAMINHO=@BANCO@\n") << QString() << QString();
+        QTest::newRow("CAMINHO vazio") << QByteArray("[BANCO]\nCAMINHO=\n") << QString() << QString();
+        QTest::newRow("só aspas e brancos") << QByteArray("[BANCO]\nCAMINHO=   ''   \n") << QString() << QString();
+        QTest::newRow("linha de 1 MB") << (QByteArray("[BANCO]\nCAMINHO=") + QByteArray(1 << 20, 'x') + '\n') << QString() << QString(2047, u'x');
+        QTest::newRow("banco removido") << comBanco << QStringLiteral("removido") << QStringLiteral("@BANCO@");
+        QTest::newRow("banco travado por outro processo") << comBanco << QStringLiteral("travado") << QStringLiteral("@BANCO@");
     }
     void configuracaoQueNaoServe()
     {
         QFETCH(QByteArray, conteudo);
+        QFETCH(QString, banco);
         QFETCH(QString, caminho);
         caminho.replace(QStringLiteral("@BANCO@"), QString::fromStdString(Banco()));
         std::optional<TravaDeOutroProcesso> trava;
-        if (conteudo.contains("@REMOVER@"))
+        if (banco == u"removido")
             std::filesystem::remove(Banco());
-        if (conteudo.contains("@TRAVAR@"))
+        else if (banco == u"travado")
             trava.emplace(Banco());
         if (conteudo == "@PASTA@")
             std::filesystem::create_directory(Config());
         else if (!conteudo.isNull())
-            EscreverArquivo(Config(), conteudo.replace("@BANCO@", QByteArray::fromStdString(Banco()))
-                                          .replace("@REMOVER@", "")
-                                          .replace("@TRAVAR@", "")
-                                          .toStdString());
+            EscreverArquivo(Config(), conteudo.replace("@BANCO@", QByteArray::fromStdString(Banco())).toStdString());
 
         const Partida partida(Config());
         QCOMPARE(partida.codigo, 1);
