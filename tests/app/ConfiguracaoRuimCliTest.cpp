@@ -14,11 +14,12 @@ protected:
         EscreverArquivo(pasta / "Config.ini", conteudo);
         return Rodar();
     }
-    ExecucaoCli Rodar()
+    ExecucaoCli Rodar(const std::map<QString, QString>& variaveis = {})
     {
         return RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string()),
                          QStringLiteral("--format"), QStringLiteral("tsv"), QStringLiteral("--check"),
-                         QStringLiteral("CargaInicialSemCustoUnitarioEntrada")});
+                         QStringLiteral("CargaInicialSemCustoUnitarioEntrada")},
+                        QStringLiteral("pt_BR.UTF-8"), QUORVANE_CLI, variaveis);
     }
     static std::string Banco() { return BancoDe("checks-a").string(); }
 
@@ -105,7 +106,8 @@ TEST_F(ConfiguracaoRuimCli, BancoAbertoPeloServidorELidoPorEle)
     const auto banco = pasta / "banco.fdb";
     CriarBanco({"tests/fixtures/checks-a.sql"}, banco);
     ConexaoDeTeste peloServidor(CaminhoPeloServidor(banco));
-    const ExecucaoCli r = Rodar("[BANCO]\nCAMINHO=" + banco.string() + "\n");
+    EscreverArquivo(pasta / "Config.ini", "[BANCO]\nCAMINHO=" + banco.string() + "\n");
+    const ExecucaoCli r = Rodar(ClienteDoServidorDeTeste());
     EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
     EXPECT_FALSE(r.saida.isEmpty());
 }

@@ -16,11 +16,14 @@ QStringList ExecucaoCli::Linhas() const
     return linhas;
 }
 
-ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const std::filesystem::path& programa)
+ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const std::filesystem::path& programa,
+                     const std::map<QString, QString>& variaveis)
 {
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("LANG"), lang);
     ambiente.insert(QStringLiteral("LC_ALL"), lang);
+    for (const auto& [nome, valor] : variaveis)
+        ambiente.insert(nome, valor);
     QProcess processo;
     processo.setProcessEnvironment(ambiente);
     processo.start(QString::fromStdString(programa.string()), argumentos);
@@ -35,6 +38,14 @@ ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const s
     execucao.erros = processo.readAllStandardError();
     execucao.codigo = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1;
     return execucao;
+}
+
+std::map<QString, QString> ClienteDoServidorDeTeste()
+{
+    const QString raiz = qEnvironmentVariable("QUORVANE_SERVIDOR_RAIZ");
+    if (raiz.isEmpty())
+        return {};
+    return {{QStringLiteral("FIREBIRD"), raiz}};
 }
 
 std::filesystem::path BancoDe(const std::string& nome)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,9 +33,15 @@ struct ExecucaoCli {
     QStringList Linhas() const;
 };
 
-// Runs quorvane-cli (the one just built, or `programa`) to its end, in the given locale.
+// Runs quorvane-cli (the one just built, or `programa`) to its end, in the given locale, with
+// `variaveis` added to its environment.
 ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang = QStringLiteral("pt_BR.UTF-8"),
-                     const std::filesystem::path& programa = QUORVANE_CLI);
+                     const std::filesystem::path& programa = QUORVANE_CLI,
+                     const std::map<QString, QString>& variaveis = {});
+
+// The Firebird client configuration of the private test server (its root as FIREBIRD): a client
+// that loads it finds that server as "the server on this machine".
+std::map<QString, QString> ClienteDoServidorDeTeste();
 
 // Fixture databases, made on first use, each with a Config.ini of its own: "checks-a" (read-only:
 // a run that succeeds on it wrote nothing), "estranho" (awkward-text), "sem-data" (no-start-date),

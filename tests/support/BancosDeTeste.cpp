@@ -170,6 +170,13 @@ std::optional<std::string> ServidorDeTeste()
     return std::string(servidor);
 }
 
+std::uint16_t PortaDoServidorDeTeste()
+{
+    const auto servidor = ServidorDeTeste();
+    const auto barra = servidor ? servidor->find('/') : std::string::npos;
+    return barra == std::string::npos ? 3050 : static_cast<std::uint16_t>(std::stoi(servidor->substr(barra + 1)));
+}
+
 FormatoLocal FormatoPtBr()
 {
     return FormatoLocal::De(QLocale(QLocale::Portuguese, QLocale::Brazil));

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class QProcess;
 #include <filesystem>
 #include <memory>
@@ -53,8 +55,10 @@ private:
 void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo);
 void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco);
 
-// The Firebird server started by scripts/test ("127.0.0.1"), if any.
+// The private Firebird server started by scripts/test ("127.0.0.1/port"), if any.
 std::optional<std::string> ServidorDeTeste();
+// Its port (3050 when the address names none).
+std::uint16_t PortaDoServidorDeTeste();
 // Skips the calling test when no test server runs.
 #define QUORVANE_EXIGE_SERVIDOR()                                                                    \
     do {                                                                                             \

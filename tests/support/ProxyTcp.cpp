@@ -1,5 +1,7 @@
 #include "ProxyTcp.h"
 
+#include "BancosDeTeste.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -22,7 +24,8 @@ sockaddr_in Loopback(std::uint16_t porta)
 
 } // namespace
 
-ProxyTcp::ProxyTcp(std::uint16_t portaDestino) : portaDestino_(portaDestino)
+ProxyTcp::ProxyTcp(std::uint16_t portaDestino)
+    : portaDestino_(portaDestino ? portaDestino : PortaDoServidorDeTeste())
 {
     escuta_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in endereco = Loopback(0);

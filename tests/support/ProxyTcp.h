@@ -12,7 +12,8 @@ namespace Quorvane::Testes {
 // server vanish from the client's point of view in the middle of a statement.
 class ProxyTcp {
 public:
-    ProxyTcp(std::uint16_t portaDestino = 3050);
+    // portaDestino 0: the test server's port.
+    explicit ProxyTcp(std::uint16_t portaDestino = 0);
     ~ProxyTcp();
     ProxyTcp(const ProxyTcp&) = delete;
     ProxyTcp& operator=(const ProxyTcp&) = delete;
