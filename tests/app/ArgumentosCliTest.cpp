@@ -34,7 +34,8 @@ TEST(CliArgumentos, AjudaEVersao)
     ExecucaoCli r = RodarCli({QStringLiteral("--help")});
     EXPECT_EQ(r.codigo, 0);
     EXPECT_TRUE(r.Saida().startsWith(QStringLiteral(
-        "Uso: quorvane-cli [--config ARQUIVO] [--format FORMATO] [--output ARQUIVO] [--xlsx ARQUIVO] [--check NOME]... "
+        "Uso: quorvane-cli [--config ARQUIVO] [--format FORMATO] [--output ARQUIVO] [--xlsx ARQUIVO] [--baseline ARQUIVO] "
+        "[--check NOME]... "
         "[--timeout SEGUNDOS] [--progress] [--help] [--version]\n")))
         << r.Saida().toStdString();
     // The usage lists every check by the name --check takes.

@@ -3,6 +3,7 @@
 #include "Analises.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
+#include "ComparacaoDaAuditoria.h"
 #include "Destino.h"
 #include "Erro.h"
 #include "FormatoLocal.h"
@@ -37,6 +38,17 @@ int ExecutarPrograma(const QStringList& argumentos)
         return SemAchados;
     }
 
+    // A baseline that cannot be used is a mistake in the command, found before the database is opened.
+    std::optional<LinhaDeBase> linhaDeBase;
+    if (opcoes.linhaDeBase) {
+        try {
+            linhaDeBase = LerLinhaDeBase(*opcoes.linhaDeBase);
+        } catch (const Erro& e) {
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        }
+    }
+
     // Before the client library loads, so that a signal during the connection reaches us too.
     InstalarSinaisDeEncerramento();
 
@@ -65,8 +77,14 @@ int ExecutarPrograma(const QStringList& argumentos)
         MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
         return 128 + sinal;
     }
+    std::optional<ResultadoComparacao> comparacao;
+    if (linhaDeBase) {
+        comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        AvisarSobreComparacao(*comparacao, resultado);
+    }
+    const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
     try {
-        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo());
+        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao);
         destino->Concluir();
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
@@ -74,13 +92,13 @@ int ExecutarPrograma(const QStringList& argumentos)
     }
     if (opcoes.planilha) {
         try {
-            GravarPlanilhaAchados(*opcoes.planilha, resultado.Achados());
+            GravarPlanilhaAchados(*opcoes.planilha, resultado.Achados(), comComparacao);
         } catch (const Erro& e) {
             MostrarErro(e.Mensagem());
             return PlanilhaNaoGravada;
         }
     }
-    return CodigoDoResultado(resultado);
+    return comparacao ? CodigoDaComparacao(resultado, *comparacao) : CodigoDoResultado(resultado);
 }
 
 } // namespace Quorvane::Cli
