@@ -5,7 +5,7 @@
 namespace Quorvane::Cli {
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao)
+                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento)
 {
     switch (formato) {
     case FormatoSaida::Texto:
@@ -19,6 +19,9 @@ void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado
         break;
     case FormatoSaida::Json:
         EscreverJson(resultado, saida, comparacao);
+        break;
+    case FormatoSaida::Html:
+        EscreverHtml(resultado, saida, comparacao, momento);
         break;
     }
 }

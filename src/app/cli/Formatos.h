@@ -4,6 +4,7 @@
 #include "ComparacaoAchados.h"
 #include "Opcoes.h"
 
+#include <QDateTime>
 #include <QIODevice>
 #include <QStringView>
 
@@ -16,8 +17,21 @@ void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const Re
 void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 
+
+// When the checks began and how long they took, for the report's header.
+struct MomentoDaAuditoria {
+    QDateTime inicio;
+    std::int64_t milissegundos = 0;
+};
+// One self-contained page: styles, chart and script inline, nothing fetched.
+void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
+                  const MomentoDaAuditoria& momento);
+
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao = nullptr);
+                       const ResultadoComparacao* comparacao = nullptr, const MomentoDaAuditoria& momento = {});
+
+// "executada", "falhou", "tempoEsgotado", "semDataCarga".
+QString NomeDaSituacao(SituacaoVerificacao situacao);
 
 // The rows of a table format: each finding, with its mark when comparing, then the resolved ones.
 template <class Linha>

@@ -37,7 +37,9 @@ FormatoSaida LerFormato(const QString& valor)
         return FormatoSaida::Csv;
     if (valor == u"json")
         return FormatoSaida::Json;
-    throw ErroUso(QStringLiteral("Formato desconhecido: %1 (use text, tsv, csv ou json)").arg(valor));
+    if (valor == u"html")
+        return FormatoSaida::Html;
+    throw ErroUso(QStringLiteral("Formato desconhecido: %1 (use text, tsv, csv, json ou html)").arg(valor));
 }
 
 std::chrono::seconds LerTempoLimite(const QString& valor)
@@ -62,7 +64,7 @@ const std::vector<DefinicaoOpcao>& Definicoes()
          {QStringLiteral("Config.ini a usar (padrão: o Config.ini ao lado do programa)")},
          [](OpcoesCli& o, const QString& v) { o.config = Caminho(v); }},
         {QStringLiteral("--format"), QStringLiteral("FORMATO"), false,
-         {QStringLiteral("text (padrão), tsv, csv ou json")},
+         {QStringLiteral("text (padrão), tsv, csv, json ou html (um relatório que se abre no navegador)")},
          [](OpcoesCli& o, const QString& v) { o.formato = LerFormato(v); }},
         {QStringLiteral("--output"), QStringLiteral("ARQUIVO"), false,
          {QStringLiteral("grava os achados neste arquivo em vez da saída padrão")},

@@ -12,7 +12,7 @@
 
 namespace Quorvane::Cli {
 
-enum class FormatoSaida { Texto, Tsv, Csv, Json };
+enum class FormatoSaida { Texto, Tsv, Csv, Json, Html };
 
 // What the command line asked for.
 struct OpcoesCli {

@@ -16,6 +16,8 @@
 #include "SinaisDeEncerramento.h"
 #include "Terminal.h"
 
+#include <QElapsedTimer>
+
 #include <optional>
 
 namespace Quorvane::Cli {
@@ -68,8 +70,12 @@ int ExecutarPrograma(const QStringList& argumentos)
     Progresso progresso(opcoes.progresso.value_or(SaidaDeErrosEhTerminal()));
     std::optional<InterrupcaoPorSinal> interrupcao;
     interrupcao.emplace([conexao = Conexao->GetConexao()] { conexao->CancelarOperacao(); });
+    MomentoDaAuditoria momento{QDateTime::currentDateTime()};
+    QElapsedTimer relogio;
+    relogio.start();
     const ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
                                                  [&] { return interrupcao->Sinal() != 0; });
+    momento.milissegundos = relogio.elapsed();
     const int sinal = interrupcao->Sinal();
     interrupcao.reset();
     if (sinal) {
@@ -84,7 +90,7 @@ int ExecutarPrograma(const QStringList& argumentos)
     }
     const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
     try {
-        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao);
+        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao, momento);
         destino->Concluir();
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());

@@ -6,8 +6,6 @@
 
 namespace Quorvane::Cli {
 
-namespace {
-
 QString NomeDaSituacao(SituacaoVerificacao situacao)
 {
     switch (situacao) {
@@ -22,6 +20,8 @@ QString NomeDaSituacao(SituacaoVerificacao situacao)
     }
     return {};
 }
+
+namespace {
 
 QJsonValue TextoOuNulo(const QString& texto)
 {
