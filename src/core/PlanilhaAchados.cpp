@@ -23,6 +23,7 @@ constexpr double LarguraMinima = 8.0;
 constexpr double LarguraMaxima = 120.0;
 
 const std::array<QString, 3> Cabecalho = {QStringLiteral("Alerta"), QStringLiteral("Erro"), QStringLiteral("Correção")};
+const QString CabecalhoComparacao = QStringLiteral("Comparação");
 
 std::array<const QString*, 3> Colunas(const TLogAlertasAndErros& achado)
 {
@@ -58,7 +59,8 @@ struct FecharWorkbook {
 
 } // namespace
 
-void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLogAlertasAndErros& achados)
+void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLogAlertasAndErros& achados,
+                           const ResultadoComparacao* comparacao)
 {
     const std::string pastaTemporaria = arquivo.parent_path().empty() ? std::string(".") : arquivo.parent_path().string();
     lxw_workbook_options opcoes{};
@@ -77,7 +79,14 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
     lxw_worksheet* planilha = workbook_add_worksheet(workbook.get(), nullptr);
     if (!planilha)
         throw Erro(Falha(arquivo, LXW_ERROR_MEMORY_MALLOC_FAILED));
-    const auto larguras = Larguras(achados);
+    auto larguras = Larguras(achados);
+    if (comparacao) {
+        const auto dosResolvidos = Larguras(comparacao->resolvidos);
+        for (std::size_t c = 0; c < 3; ++c)
+            larguras[c] = std::max(larguras[c], dosResolvidos[c]);
+        const QString maisLonga = NomeDaComparacao(Comparacao::NaoComparado);
+        worksheet_set_column(planilha, 3, 3, static_cast<double>(std::max(maisLonga.size(), CabecalhoComparacao.size())) + 2.0, nullptr);
+    }
     for (lxw_col_t c = 0; c < 3; ++c)
         worksheet_set_column(planilha, c, c, larguras[c], nullptr);
 
@@ -92,13 +101,22 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
     // The header first: this mode only writes rows in ascending order.
     for (lxw_col_t c = 0; c < 3; ++c)
         escrever(0, c, Cabecalho[c]);
+    if (comparacao)
+        escrever(0, 3, CabecalhoComparacao);
     lxw_row_t linha = 1;
-    for (const TLogAlertasAndErros& achado : achados) {
+    const auto escreverAchado = [&](const TLogAlertasAndErros& achado, Comparacao marca) {
         const auto colunas = Colunas(achado);
         for (lxw_col_t c = 0; c < 3; ++c)
             escrever(linha, c, *colunas[c]);
+        if (comparacao)
+            escrever(linha, 3, NomeDaComparacao(marca));
         ++linha;
-    }
+    };
+    for (std::size_t i = 0; i < achados.size(); ++i)
+        escreverAchado(achados[i], comparacao ? comparacao->marcas[i] : Comparacao::Novo);
+    if (comparacao)
+        for (const TLogAlertasAndErros& achado : comparacao->resolvidos)
+            escreverAchado(achado, Comparacao::Resolvido);
 
     const lxw_error erro = workbook_close(workbook.release());
     if (erro != LXW_NO_ERROR)

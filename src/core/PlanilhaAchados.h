@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComparacaoAchados.h"
 #include "LogAlertasAndErros.h"
 
 #include <filesystem>
@@ -8,8 +9,11 @@ namespace Quorvane {
 
 // Writes the findings as an .xlsx workbook whose title property is "Quorvane": header row
 // "Alerta", "Erro", "Correção", then one finding per row in list order, every value as text,
-// each column as wide as its longest content. Throws Erro when the file cannot be written.
-void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLogAlertasAndErros& achados);
+// each column as wide as its longest content. With a comparison, a fourth column "Comparação"
+// marks each finding, and the resolved findings follow, marked "resolvido". Throws Erro when the
+// file cannot be written.
+void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLogAlertasAndErros& achados,
+                           const ResultadoComparacao* comparacao = nullptr);
 
 // Writes "Quorvane.xlsx" into a new private temporary folder (0700; the file 0600: the findings
 // are the customer's financial data) and returns the file's path.

@@ -9,7 +9,7 @@ TEST(CliArgumentos, ArgumentoInvalidoSaiCom64ComMensagemEUso)
         {{QStringLiteral("--formato"), QStringLiteral("tsv")}, QStringLiteral("Opção desconhecida: --formato")},
         {{QStringLiteral("--check"), QStringLiteral("ImportacaoSemFrete")}, QStringLiteral("Verificação desconhecida: ImportacaoSemFrete")},
         {{QStringLiteral("--check"), QStringLiteral("importacaosemfob")}, QStringLiteral("Verificação desconhecida: importacaosemfob")},
-        {{QStringLiteral("--format"), QStringLiteral("xml")}, QStringLiteral("Formato desconhecido: xml (use text, tsv, csv ou json)")},
+        {{QStringLiteral("--format"), QStringLiteral("xml")}, QStringLiteral("Formato desconhecido: xml (use text, tsv, csv, json ou html)")},
         {{QStringLiteral("--format")}, QStringLiteral("A opção --format exige um valor (FORMATO)")},
         {{QStringLiteral("--output"), QStringLiteral("--progress")}, QStringLiteral("A opção --output exige um valor (ARQUIVO)")},
         {{QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--format"), QStringLiteral("tsv")},
@@ -34,7 +34,8 @@ TEST(CliArgumentos, AjudaEVersao)
     ExecucaoCli r = RodarCli({QStringLiteral("--help")});
     EXPECT_EQ(r.codigo, 0);
     EXPECT_TRUE(r.Saida().startsWith(QStringLiteral(
-        "Uso: quorvane-cli [--config ARQUIVO] [--format FORMATO] [--output ARQUIVO] [--xlsx ARQUIVO] [--check NOME]... "
+        "Uso: quorvane-cli [--config ARQUIVO] [--format FORMATO] [--output ARQUIVO] [--xlsx ARQUIVO] [--baseline ARQUIVO] "
+        "[--check NOME]... "
         "[--timeout SEGUNDOS] [--progress] [--help] [--version]\n")))
         << r.Saida().toStdString();
     // The usage lists every check by the name --check takes.

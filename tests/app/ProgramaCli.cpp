@@ -57,6 +57,8 @@ std::filesystem::path BancoDe(const std::string& nome)
         {"sem-tb002", {"tests/fixtures/checks-a.sql", "tests/fixtures/missing-table.sql"}},
         {"sem-fim", {"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}},
         {"sem-parametro", {"tests/fixtures/tipos.sql"}},
+        {"corrigido", {"tests/fixtures/checks-a.sql", "tests/fixtures/mended-and-added.sql"}},
+        {"hostil", {"tests/fixtures/checks-a.sql", "tests/fixtures/hostile-text.sql"}},
     };
     static PastaTemporaria pasta;
     const auto banco = pasta / (nome + ".fdb");

@@ -16,4 +16,21 @@ CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado)
     return codigo;
 }
 
+CodigoSaida CodigoDaComparacao(const ResultadoAuditoria& resultado, const ResultadoComparacao& comparacao)
+{
+    for (const ResultadoVerificacao& v : resultado.verificacoes)
+        if (v.situacao != SituacaoVerificacao::Executada)
+            return VerificacaoNaoExecutada;
+    CodigoSaida codigo = SemAchados;
+    const TListaLogAlertasAndErros& achados = resultado.Achados();
+    for (std::size_t i = 0; i < achados.size(); ++i) {
+        if (comparacao.marcas[i] != Comparacao::Novo)
+            continue;
+        if (!achados[i].FErro.isEmpty())
+            return ComErros;
+        codigo = SoAlertas;
+    }
+    return codigo;
+}
+
 } // namespace Quorvane::Cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Auditoria.h"
+#include "ComparacaoAchados.h"
 
 namespace Quorvane::Cli {
 
@@ -16,5 +17,7 @@ enum CodigoSaida : int {
 };
 
 CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado);
+// With --baseline: 0, 1 and 2 count only the new findings.
+CodigoSaida CodigoDaComparacao(const ResultadoAuditoria& resultado, const ResultadoComparacao& comparacao);
 
 } // namespace Quorvane::Cli

@@ -4,20 +4,24 @@
 
 namespace Quorvane::Cli {
 
-void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida)
+void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
+                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento)
 {
     switch (formato) {
     case FormatoSaida::Texto:
-        EscreverTexto(resultado, saida);
+        EscreverTexto(resultado, saida, comparacao);
         break;
     case FormatoSaida::Tsv:
-        EscreverTsv(resultado, saida);
+        EscreverTsv(resultado, saida, comparacao);
         break;
     case FormatoSaida::Csv:
-        EscreverCsv(resultado, saida);
+        EscreverCsv(resultado, saida, comparacao);
         break;
     case FormatoSaida::Json:
-        EscreverJson(resultado, saida);
+        EscreverJson(resultado, saida, comparacao);
+        break;
+    case FormatoSaida::Html:
+        EscreverHtml(resultado, saida, comparacao, momento);
         break;
     }
 }

@@ -1,20 +1,51 @@
 #pragma once
 
 #include "Auditoria.h"
+#include "ComparacaoAchados.h"
 #include "Opcoes.h"
 
+#include <QDateTime>
 #include <QIODevice>
 #include <QStringView>
 
 namespace Quorvane::Cli {
 
-// Each writer goes through the findings once, writing as it goes, UTF-8.
-void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida);
-void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida);
-void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida);
-void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida);
+// Each writer goes through the findings once, writing as it goes, UTF-8. With a comparison
+// (--baseline) each finding is marked, and the baseline's resolved findings are written too.
+void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
+void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
+void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
+void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 
-void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida);
+
+// When the checks began and how long they took, for the report's header.
+struct MomentoDaAuditoria {
+    QDateTime inicio;
+    std::int64_t milissegundos = 0;
+};
+// One self-contained page: styles, chart and script inline, nothing fetched.
+void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
+                  const MomentoDaAuditoria& momento);
+
+void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
+                       const ResultadoComparacao* comparacao = nullptr, const MomentoDaAuditoria& momento = {});
+
+// "executada", "falhou", "tempoEsgotado", "semDataCarga".
+QString NomeDaSituacao(SituacaoVerificacao situacao);
+
+// The rows of a table format: each finding, with its mark when comparing, then the resolved ones.
+template <class Linha>
+void ParaCadaLinha(const ResultadoAuditoria& resultado, const ResultadoComparacao* comparacao, Linha&& linha)
+{
+    const TListaLogAlertasAndErros& achados = resultado.Achados();
+    for (std::size_t i = 0; i < achados.size(); ++i)
+        linha(achados[i], comparacao ? NomeDaComparacao(comparacao->marcas[i]) : QString());
+    if (!comparacao)
+        return;
+    const QString resolvido = NomeDaComparacao(Comparacao::Resolvido);
+    for (const TLogAlertasAndErros& achado : comparacao->resolvidos)
+        linha(achado, resolvido);
+}
 
 inline void Escrever(QIODevice& saida, QStringView texto)
 {

@@ -37,7 +37,9 @@ FormatoSaida LerFormato(const QString& valor)
         return FormatoSaida::Csv;
     if (valor == u"json")
         return FormatoSaida::Json;
-    throw ErroUso(QStringLiteral("Formato desconhecido: %1 (use text, tsv, csv ou json)").arg(valor));
+    if (valor == u"html")
+        return FormatoSaida::Html;
+    throw ErroUso(QStringLiteral("Formato desconhecido: %1 (use text, tsv, csv, json ou html)").arg(valor));
 }
 
 std::chrono::seconds LerTempoLimite(const QString& valor)
@@ -62,7 +64,7 @@ const std::vector<DefinicaoOpcao>& Definicoes()
          {QStringLiteral("Config.ini a usar (padrão: o Config.ini ao lado do programa)")},
          [](OpcoesCli& o, const QString& v) { o.config = Caminho(v); }},
         {QStringLiteral("--format"), QStringLiteral("FORMATO"), false,
-         {QStringLiteral("text (padrão), tsv, csv ou json")},
+         {QStringLiteral("text (padrão), tsv, csv, json ou html (um relatório que se abre no navegador)")},
          [](OpcoesCli& o, const QString& v) { o.formato = LerFormato(v); }},
         {QStringLiteral("--output"), QStringLiteral("ARQUIVO"), false,
          {QStringLiteral("grava os achados neste arquivo em vez da saída padrão")},
@@ -70,6 +72,10 @@ const std::vector<DefinicaoOpcao>& Definicoes()
         {QStringLiteral("--xlsx"), QStringLiteral("ARQUIVO"), false,
          {QStringLiteral("grava também os achados numa planilha .xlsx, como o botão Excel da janela")},
          [](OpcoesCli& o, const QString& v) { o.planilha = Caminho(v); }},
+        {QStringLiteral("--baseline"), QStringLiteral("ARQUIVO"), false,
+         {QStringLiteral("compara com a saída --format json de uma auditoria anterior:"),
+          QStringLiteral("cada achado novo ou persistente, e os resolvidos")},
+         [](OpcoesCli& o, const QString& v) { o.linhaDeBase = Caminho(v); }},
         {QStringLiteral("--check"), QStringLiteral("NOME"), true,
          QStringList{QStringLiteral("executa só esta verificação (pode ser repetida):")} + NomesDasVerificacoes(),
          [](OpcoesCli& o, const QString& v) {
@@ -169,7 +175,8 @@ QString TextoUso()
             uso += QString(largura + 4, u' ') + d.descricao[i] + u'\n';
     }
     uso += QStringLiteral("\nCódigos de saída: 0 nenhum achado; 1 só alertas; 2 algum erro; 3 alguma verificação não executada;\n"
-                          "4 falha de configuração, de conexão ou de gravação; 64 argumentos inválidos.\n");
+                          "4 falha de configuração, de conexão ou de gravação; 64 argumentos inválidos.\n"
+                          "Com --baseline, 0, 1 e 2 contam só os achados novos.\n");
     return uso;
 }
 

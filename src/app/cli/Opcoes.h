@@ -12,7 +12,7 @@
 
 namespace Quorvane::Cli {
 
-enum class FormatoSaida { Texto, Tsv, Csv, Json };
+enum class FormatoSaida { Texto, Tsv, Csv, Json, Html };
 
 // What the command line asked for.
 struct OpcoesCli {
@@ -20,6 +20,7 @@ struct OpcoesCli {
     FormatoSaida formato = FormatoSaida::Texto;
     std::optional<std::filesystem::path> saida;    // standard output when unset
     std::optional<std::filesystem::path> planilha; // the same findings as an .xlsx workbook
+    std::optional<std::filesystem::path> linhaDeBase; // an earlier run's JSON to compare with
     std::vector<const Verificacao*> verificacoes;  // in run order; all seven unless --check
     std::optional<std::chrono::seconds> tempoLimite;
     std::optional<bool> progresso;                 // unset: only when standard error is a terminal

@@ -3,6 +3,7 @@
 #include "Analises.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
+#include "ComparacaoDaAuditoria.h"
 #include "Destino.h"
 #include "Erro.h"
 #include "FormatoLocal.h"
@@ -14,6 +15,8 @@
 #include "Progresso.h"
 #include "SinaisDeEncerramento.h"
 #include "Terminal.h"
+
+#include <QElapsedTimer>
 
 #include <optional>
 
@@ -37,6 +40,17 @@ int ExecutarPrograma(const QStringList& argumentos)
         return SemAchados;
     }
 
+    // A baseline that cannot be used is a mistake in the command, found before the database is opened.
+    std::optional<LinhaDeBase> linhaDeBase;
+    if (opcoes.linhaDeBase) {
+        try {
+            linhaDeBase = LerLinhaDeBase(*opcoes.linhaDeBase);
+        } catch (const Erro& e) {
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        }
+    }
+
     // Before the client library loads, so that a signal during the connection reaches us too.
     InstalarSinaisDeEncerramento();
 
@@ -56,8 +70,12 @@ int ExecutarPrograma(const QStringList& argumentos)
     Progresso progresso(opcoes.progresso.value_or(SaidaDeErrosEhTerminal()));
     std::optional<InterrupcaoPorSinal> interrupcao;
     interrupcao.emplace([conexao = Conexao->GetConexao()] { conexao->CancelarOperacao(); });
+    MomentoDaAuditoria momento{QDateTime::currentDateTime()};
+    QElapsedTimer relogio;
+    relogio.start();
     const ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
                                                  [&] { return interrupcao->Sinal() != 0; });
+    momento.milissegundos = relogio.elapsed();
     const int sinal = interrupcao->Sinal();
     interrupcao.reset();
     if (sinal) {
@@ -65,8 +83,14 @@ int ExecutarPrograma(const QStringList& argumentos)
         MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
         return 128 + sinal;
     }
+    std::optional<ResultadoComparacao> comparacao;
+    if (linhaDeBase) {
+        comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        AvisarSobreComparacao(*comparacao, resultado);
+    }
+    const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
     try {
-        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo());
+        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao, momento);
         destino->Concluir();
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
@@ -74,13 +98,13 @@ int ExecutarPrograma(const QStringList& argumentos)
     }
     if (opcoes.planilha) {
         try {
-            GravarPlanilhaAchados(*opcoes.planilha, resultado.Achados());
+            GravarPlanilhaAchados(*opcoes.planilha, resultado.Achados(), comComparacao);
         } catch (const Erro& e) {
             MostrarErro(e.Mensagem());
             return PlanilhaNaoGravada;
         }
     }
-    return CodigoDoResultado(resultado);
+    return comparacao ? CodigoDaComparacao(resultado, *comparacao) : CodigoDoResultado(resultado);
 }
 
 } // namespace Quorvane::Cli

@@ -16,12 +16,13 @@ QString Campo(const QString& valor)
 
 } // namespace
 
-void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida)
+void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao)
 {
-    Escrever(saida, u"Alerta,Erro,Correção\r\n");
-    for (const TLogAlertasAndErros& achado : resultado.Achados())
+    Escrever(saida, comparacao ? u"Alerta,Erro,Correção,Comparação\r\n" : u"Alerta,Erro,Correção\r\n");
+    ParaCadaLinha(resultado, comparacao, [&](const TLogAlertasAndErros& achado, const QString& marca) {
         Escrever(saida, Campo(achado.FAlerta) + u',' + Campo(achado.FErro) + u',' + Campo(achado.FCorrecao) +
-                            QStringLiteral("\r\n"));
+                            (comparacao ? u',' + marca : QString()) + QStringLiteral("\r\n"));
+    });
 }
 
 } // namespace Quorvane::Cli

@@ -6,8 +6,6 @@
 
 namespace Quorvane::Cli {
 
-namespace {
-
 QString NomeDaSituacao(SituacaoVerificacao situacao)
 {
     switch (situacao) {
@@ -22,6 +20,8 @@ QString NomeDaSituacao(SituacaoVerificacao situacao)
     }
     return {};
 }
+
+namespace {
 
 QJsonValue TextoOuNulo(const QString& texto)
 {
@@ -47,28 +47,60 @@ QJsonObject Cabecalho(const ResultadoAuditoria& resultado)
     };
 }
 
+QJsonObject Resumo(const ResultadoComparacao& comparacao)
+{
+    return QJsonObject{
+        {QStringLiteral("linhaDeBase"), comparacao.arquivo},
+        {QStringLiteral("banco"), comparacao.banco},
+        {QStringLiteral("novos"), static_cast<qint64>(comparacao.novos)},
+        {QStringLiteral("persistentes"), static_cast<qint64>(comparacao.persistentes)},
+        {QStringLiteral("resolvidos"), static_cast<qint64>(comparacao.resolvidos.size())},
+        {QStringLiteral("naoComparados"), static_cast<qint64>(comparacao.naoComparados)},
+        {QStringLiteral("verificacoesNaoComparadas"), QJsonArray::fromStringList(comparacao.verificacoesNaoComparadas)},
+    };
+}
+
+// One object per line, with a leading comma after the first.
+void EscreverAchado(QIODevice& saida, bool primeiro, const QString& verificacao, const TLogAlertasAndErros& achado,
+                    const ResultadoComparacao* comparacao, Comparacao marca)
+{
+    QJsonObject objeto{
+        {QStringLiteral("verificacao"), verificacao},
+        {QStringLiteral("alerta"), achado.FAlerta},
+        {QStringLiteral("erro"), achado.FErro},
+        {QStringLiteral("correcao"), achado.FCorrecao},
+    };
+    if (comparacao)
+        objeto.insert(QStringLiteral("comparacao"), NomeDaComparacao(marca));
+    saida.write(primeiro ? "\n" : ",\n");
+    saida.write(QJsonDocument(objeto).toJson(QJsonDocument::Compact));
+}
+
 } // namespace
 
 // The findings are written one object per line as they are read, not gathered into one document.
-void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida)
+void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao)
 {
-    QByteArray cabecalho = QJsonDocument(Cabecalho(resultado)).toJson(QJsonDocument::Compact);
+    QJsonObject inicio = Cabecalho(resultado);
+    if (comparacao)
+        inicio.insert(QStringLiteral("comparacao"), Resumo(*comparacao));
+    QByteArray cabecalho = QJsonDocument(inicio).toJson(QJsonDocument::Compact);
     cabecalho.chop(1); // the closing brace: the findings go in before it
     saida.write(cabecalho);
     saida.write(",\"achados\":[");
     const TListaLogAlertasAndErros& achados = resultado.Achados();
-    for (std::size_t i = 0; i < achados.size(); ++i) {
-        const TLogAlertasAndErros& achado = achados[i];
-        const QJsonObject objeto{
-            {QStringLiteral("verificacao"), resultado.origens[i]->nome},
-            {QStringLiteral("alerta"), achado.FAlerta},
-            {QStringLiteral("erro"), achado.FErro},
-            {QStringLiteral("correcao"), achado.FCorrecao},
-        };
-        saida.write(i == 0 ? "\n" : ",\n");
-        saida.write(QJsonDocument(objeto).toJson(QJsonDocument::Compact));
+    for (std::size_t i = 0; i < achados.size(); ++i)
+        EscreverAchado(saida, i == 0, resultado.origens[i]->nome, achados[i], comparacao,
+                       comparacao ? comparacao->marcas[i] : Comparacao::Novo);
+    saida.write("\n]");
+    if (comparacao) {
+        saida.write(",\"resolvidos\":[");
+        for (std::size_t i = 0; i < comparacao->resolvidos.size(); ++i)
+            EscreverAchado(saida, i == 0, comparacao->origensDosResolvidos[i], comparacao->resolvidos[i], comparacao,
+                           Comparacao::Resolvido);
+        saida.write("\n]");
     }
-    saida.write("\n]}\n");
+    saida.write("}\n");
 }
 
 } // namespace Quorvane::Cli

@@ -10,6 +10,7 @@ const QString TituloTipo = QStringLiteral("Tipo");
 const QString TituloAchado = QStringLiteral("Achado");
 const QString TituloCorrecao = QStringLiteral("Correção");
 const QString Espaco = QStringLiteral("  ");
+const QString TituloComparacao = QStringLiteral("Comparação");
 
 const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
 {
@@ -19,7 +20,7 @@ const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
 } // namespace
 
 // A table sized to its contents: the columns of a row line up, however long the texts are.
-void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida)
+void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao)
 {
     const TListaLogAlertasAndErros& achados = resultado.Achados();
     qsizetype larguraTipo = std::max(TituloTipo.size(), QStringLiteral("Alerta").size());
@@ -32,16 +33,30 @@ void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida)
 
     Escrever(saida, QStringLiteral("Banco de Dados: %1\nData Carga Inicial: %2\n\n")
                         .arg(EmUmaLinha(resultado.banco), resultado.dataCargaInicial));
-    Escrever(saida, TituloTipo.leftJustified(larguraTipo) + Espaco + TituloAchado.leftJustified(larguraAchado) + Espaco +
-                        TituloCorrecao + u'\n');
-    Escrever(saida, QString(larguraTipo, u'-') + Espaco + QString(larguraAchado, u'-') + Espaco +
-                        QString(larguraCorrecao, u'-') + u'\n');
-    for (const TLogAlertasAndErros& achado : achados) {
+    // With a comparison, each row starts with its mark.
+    const qsizetype larguraMarca = std::max(TituloComparacao.size(), NomeDaComparacao(Comparacao::NaoComparado).size());
+    const auto marca = [&](const QString& texto) { return comparacao ? texto.leftJustified(larguraMarca) + Espaco : QString(); };
+    Escrever(saida, marca(TituloComparacao) + TituloTipo.leftJustified(larguraTipo) + Espaco +
+                        TituloAchado.leftJustified(larguraAchado) + Espaco + TituloCorrecao + u'\n');
+    Escrever(saida, marca(QString(larguraMarca, u'-')) + QString(larguraTipo, u'-') + Espaco + QString(larguraAchado, u'-') +
+                        Espaco + QString(larguraCorrecao, u'-') + u'\n');
+    for (std::size_t i = 0; i < achados.size(); ++i) {
+        const TLogAlertasAndErros& achado = achados[i];
         const QString tipo = achado.FErro.isEmpty() ? QStringLiteral("Alerta") : QStringLiteral("Erro");
-        Escrever(saida, tipo.leftJustified(larguraTipo) + Espaco + EmUmaLinha(TextoDoAchado(achado)).leftJustified(larguraAchado) +
-                            Espaco + EmUmaLinha(achado.FCorrecao) + u'\n');
+        Escrever(saida, marca(comparacao ? NomeDaComparacao(comparacao->marcas[i]) : QString()) +
+                            tipo.leftJustified(larguraTipo) + Espaco +
+                            EmUmaLinha(TextoDoAchado(achado)).leftJustified(larguraAchado) + Espaco +
+                            EmUmaLinha(achado.FCorrecao) + u'\n');
     }
     Escrever(saida, QStringLiteral("\nTotal de registros: %1\n").arg(achados.size()));
+    if (comparacao) {
+        Escrever(saida, QStringLiteral("Novos: %1\nPersistentes: %2\nResolvidos: %3\n")
+                            .arg(comparacao->novos)
+                            .arg(comparacao->persistentes)
+                            .arg(comparacao->resolvidos.size()));
+        if (comparacao->naoComparados > 0)
+            Escrever(saida, QStringLiteral("Não comparados: %1\n").arg(comparacao->naoComparados));
+    }
 }
 
 } // namespace Quorvane::Cli
