@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 using namespace Quorvane;
 using namespace Quorvane::Testes;
@@ -50,6 +53,7 @@ TEST(PlanilhaAchados, CabecalhoLinhasNaOrdemDaListaETudoComoTexto)
     const QJsonObject planilha = LerPlanilha(pasta / "a.xlsx");
     EXPECT_EQ(planilha[QStringLiteral("titulo")].toString(), QStringLiteral("Quorvane"));
     EXPECT_EQ(planilha[QStringLiteral("folhas")].toInt(), 1);
+    EXPECT_EQ(planilha[QStringLiteral("nomeDaFolha")].toString(), QStringLiteral("Achados"));
     ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 5);
     EXPECT_EQ(Linha(planilha, 0), QStringList({"Alerta", "Erro", "Correção"}));
     EXPECT_EQ(Linha(planilha, 1), QStringList({"NF: 000301 Valor: 1.234,50", "", "Analisar os documentos"}));
@@ -121,4 +125,43 @@ TEST(PlanilhaAchados, PastaEArquivoPrivados)
 TEST(PlanilhaAchados, ArquivoQueNaoPodeSerGravado)
 {
     EXPECT_THROW(GravarPlanilhaAchados("/pasta-que-nao-existe/x.xlsx", {}), Erro);
+}
+
+TEST(PlanilhaAchados, FalhaAoGravarNaoDeixaAPasta)
+{
+    PastaTemporaria tmp;
+    setenv("TMPDIR", tmp.Caminho().c_str(), 1);
+    // A full disk, as far as this process can tell: no file may grow past 4 KB.
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pequeno = antes;
+    pequeno.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &pequeno);
+    TListaLogAlertasAndErros achados(2000, Alerta(QString(40, u'x'), QStringLiteral("y")));
+    EXPECT_THROW(GravarPlanilhaTemporaria(achados), Erro);
+    setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, sinal);
+    unsetenv("TMPDIR");
+    EXPECT_TRUE(std::filesystem::is_empty(tmp.Caminho()));
+}
+
+TEST(PlanilhaAchados, SoPastasDePlanilhaAntigasSaoRemovidas)
+{
+    PastaTemporaria tmp;
+    const auto antiga = std::filesystem::file_time_type::clock::now() - std::chrono::hours(25);
+    for (const char* nome : {"quorvane-antiga", "quorvane-recent", "quorvane-aberta", "outra-pasta1", "quorvane-curta1x"}) {
+        std::filesystem::create_directory(tmp / nome);
+        EscreverArquivo(tmp / nome / "Quorvane.xlsx", "x");
+        if (std::string_view(nome) != "quorvane-recent")
+            std::filesystem::last_write_time(tmp / nome / "Quorvane.xlsx", antiga);
+    }
+    // A spreadsheet that still has its workbook open keeps a fresh lock file beside it.
+    EscreverArquivo(tmp / "quorvane-aberta" / ".~lock.Quorvane.xlsx#", "x");
+    for (const char* nome : {"quorvane-antiga", "quorvane-aberta", "outra-pasta1", "quorvane-curta1x"})
+        std::filesystem::last_write_time(tmp / nome, antiga);
+    RemoverPlanilhasTemporariasAntigas(std::chrono::hours(24), tmp.Caminho());
+    EXPECT_FALSE(std::filesystem::exists(tmp / "quorvane-antiga"));
+    for (const char* nome : {"quorvane-recent", "quorvane-aberta", "outra-pasta1", "quorvane-curta1x"})
+        EXPECT_TRUE(std::filesystem::exists(tmp / nome / "Quorvane.xlsx")) << nome;
 }
