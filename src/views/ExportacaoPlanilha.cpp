@@ -1,11 +1,11 @@
 #include "ExportacaoPlanilha.h"
 
 #include "Erro.h"
+#include "ExecucaoEmSegundoPlano.h"
 #include "ModeloAlertasAndErros.h"
 #include "PlanilhaAchados.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include <QProcess>
 
 namespace Quorvane {
 
@@ -29,7 +29,23 @@ TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
 
 bool AbrirComODesktop(const std::filesystem::path& planilha)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(planilha.string())));
+    // Not QDesktopServices::openUrl: it answers as soon as the opener starts, before anything is
+    // known. gio opens with the desktop's default application for the workbook's type and only
+    // succeeds once that application has been started.
+    bool aberta = false;
+    ExecutarEmSegundoPlano([&] {
+        QProcess gio;
+        gio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        gio.setStandardInputFile(QProcess::nullDevice());
+        gio.start(QStringLiteral("gio"), {QStringLiteral("open"), QString::fromStdString(planilha.string())});
+        if (!gio.waitForFinished(60000)) {
+            gio.kill();
+            gio.waitForFinished();
+            return;
+        }
+        aberta = gio.exitStatus() == QProcess::NormalExit && gio.exitCode() == 0;
+    });
+    return aberta;
 }
 
 ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)

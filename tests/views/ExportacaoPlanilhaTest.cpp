@@ -5,6 +5,7 @@
 #include "Planilhas.h"
 #include "RegistroDeTestes.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -37,6 +38,45 @@ void ClicarExcel(TLogView& tela)
     QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
 }
 
+// A desktop of the test's own for the real opener: the system's MIME types, no application but,
+// if asked, a spreadsheet one set as the default for .xlsx, which records what it is given to open.
+// Temporary files go to a folder of their own.
+struct DesktopDeTeste {
+    explicit DesktopDeTeste(bool comPlanilha)
+    {
+        std::filesystem::create_directories(raiz / "sistema");
+        std::filesystem::create_directory_symlink("/usr/share/mime", raiz / "sistema/mime");
+        std::filesystem::create_directories(raiz / "usuario/applications");
+        std::filesystem::create_directories(raiz / "config");
+        std::filesystem::create_directories(raiz / "tmp");
+        if (comPlanilha) {
+            Testes::EscreverArquivo(raiz / "planilha", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + abertas.string() + "\n");
+            std::filesystem::permissions(raiz / "planilha", std::filesystem::perms::owner_all);
+            Testes::EscreverArquivo(raiz / "usuario/applications/planilha.desktop",
+                                    "[Desktop Entry]\nType=Application\nName=Planilha\nExec=" + (raiz / "planilha").string() +
+                                        " %f\nMimeType=application/vnd.openxmlformats-officedocument.spreadsheetml.sheet;\n");
+            Testes::EscreverArquivo(raiz / "config/mimeapps.list", "[Default Applications]\n"
+                                    "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet=planilha.desktop\n");
+        }
+        for (const auto& [variavel, pasta] : variaveis) {
+            anteriores.emplace_back(variavel, qgetenv(variavel));
+            qputenv(variavel, QByteArray::fromStdString((raiz / pasta).string()));
+        }
+    }
+    ~DesktopDeTeste()
+    {
+        for (const auto& [variavel, valor] : anteriores)
+            valor.isNull() ? qunsetenv(variavel) : qputenv(variavel, valor);
+    }
+
+    Testes::PastaTemporaria raiz;
+    std::filesystem::path abertas = raiz / "abertas";
+    const std::vector<std::pair<const char*, const char*>> variaveis{
+        {"XDG_DATA_DIRS", "sistema"}, {"XDG_DATA_HOME", "usuario"}, {"XDG_CONFIG_HOME", "config"},
+        {"XDG_CONFIG_DIRS", "config"}, {"TMPDIR", "tmp"}};
+    std::vector<std::pair<const char*, QByteArray>> anteriores;
+};
+
 } // namespace
 
 class TesteExportacaoPlanilha : public QObject {
@@ -50,15 +90,16 @@ private slots:
         };
         TLogAlertasAndErros buffer;
         buffer.FLista = &lista;
-        std::vector<std::filesystem::path> entregues;
-        TLogView tela(buffer, CriarExportacaoPlanilha([&](const std::filesystem::path& p) {
-            entregues.push_back(p);
-            return true;
-        }));
+        DesktopDeTeste desktop(true);
+        EscopoDialogos dialogos;
+        TLogView tela(buffer, CriarExportacaoPlanilha());
         tela.show();
         ClicarExcel(tela);
-        QCOMPARE(entregues.size(), std::size_t(1));
-        const auto planilha = entregues[0];
+        QVERIFY(dialogos->caixas.empty());
+        QTRY_VERIFY(std::filesystem::exists(desktop.abertas));
+        QFile abertas(QString::fromStdString(desktop.abertas.string()));
+        QVERIFY(abertas.open(QIODevice::ReadOnly));
+        const std::filesystem::path planilha = abertas.readAll().trimmed().toStdString();
         QCOMPARE(QString::fromStdString(planilha.filename().string()), QStringLiteral("Quorvane.xlsx"));
         QCOMPARE(LinhasDaPlanilha(planilha), QStringList({QStringLiteral("Alerta|Erro|Correção"),
                                                           QStringLiteral("NF: 1 ação||Analisar os documentos"),
@@ -68,7 +109,6 @@ private slots:
         QCOMPARE(::stat(planilha.parent_path().c_str(), &pasta), 0);
         QCOMPARE(arquivo.st_mode & 0777, 0600u);
         QCOMPARE(pasta.st_mode & 0777, 0700u);
-        std::filesystem::remove_all(planilha.parent_path());
     }
 
     void semAplicativoQueAbraAMensagemUnicaEAJanelaFica()
@@ -77,11 +117,8 @@ private slots:
         TListaLogAlertasAndErros lista{Achado(QStringLiteral("a"), QString(), QStringLiteral("b"))};
         TLogAlertasAndErros buffer;
         buffer.FLista = &lista;
-        std::filesystem::path recusada;
-        TLogView tela(buffer, CriarExportacaoPlanilha([&](const std::filesystem::path& p) {
-            recusada = p;
-            return false;
-        }));
+        DesktopDeTeste desktop(false);
+        TLogView tela(buffer, CriarExportacaoPlanilha());
         tela.show();
         ClicarExcel(tela);
         QCOMPARE(dialogos->caixas.size(), std::size_t(1));
@@ -89,8 +126,7 @@ private slots:
         QCOMPARE(dialogos->caixas[0].texto, QStringLiteral("Versão do Ms-Excel incompatível."));
         QVERIFY(tela.isVisible());
         // The workbook nobody opened does not stay behind.
-        QVERIFY(!recusada.empty());
-        QVERIFY(!std::filesystem::exists(recusada.parent_path()));
+        QVERIFY(std::filesystem::is_empty(desktop.raiz / "tmp"));
     }
 };
 
