@@ -1,7 +1,10 @@
 #include "Controles.h"
 
+#include "Aparencia.h"
+
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWindow>
 
 namespace Quorvane {
@@ -35,6 +38,19 @@ void TBotaoPlano::leaveEvent(QEvent* evento)
 {
     QPushButton::leaveEvent(evento);
     emit MouseLeave();
+}
+
+void TBotaoPlano::paintEvent(QPaintEvent* evento)
+{
+    QPushButton::paintEvent(evento);
+    // A flat button gets no focus frame from the style: a thin outline in the title's blue, once
+    // the keyboard has moved the focus (never after a mere click).
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter pintor(this);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QPen(Cores::Indice, 1));
+    pintor.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
 }
 
 void ArrastarJanela(QWidget& janela)

@@ -22,7 +22,7 @@ protected:
 };
 
 // A flat button with a picture beside its caption, reporting the mouse entering and leaving it
-// (the windows turn the caption bold while the mouse is over it).
+// (the windows turn the caption bold while the mouse is over it), outlined while it has the focus.
 class TBotaoPlano : public QPushButton {
     Q_OBJECT
 public:
@@ -35,6 +35,7 @@ signals:
 protected:
     void enterEvent(QEnterEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 };
 
 // Lets the window system move the window with the mouse, as if its caption bar were dragged.

@@ -5,6 +5,11 @@
 #include "RegistroDeTestes.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -85,6 +90,8 @@ private slots:
         QCOMPARE(modelo->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Alerta"));
         QCOMPARE(modelo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Erro"));
         QCOMPARE(modelo->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Correção"));
+        tela.show();
+        QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->contentsMargins(), QMargins(3, 15, 10, 15));
     }
 
     void listaVaziaContaZero()
@@ -154,6 +161,66 @@ private slots:
         tela.resize(1001, 600);
         QTRY_VERIFY(Lista(tela)->viewport()->width() != antes);
         VerificarColunasIguais(*Lista(tela));
+
+        // A border dragged by the user: its widths stay, scroll bar and all.
+        QHeaderView* cabecalho = Lista(tela)->horizontalHeader();
+        const int borda = cabecalho->sectionViewportPosition(2) + cabecalho->sectionSize(2) - 1;
+        const int larga = cabecalho->sectionSize(2) + 300;
+        QTest::mousePress(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda, 5));
+        QTest::mouseMove(cabecalho->viewport(), QPoint(borda + 300, 5));
+        QTest::mouseRelease(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda + 300, 5));
+        QTest::qWait(50);
+        QCOMPARE(cabecalho->sectionSize(2), larga);
+    }
+
+    void tecladoPassaPelaListaEPelosBotoes()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("a"), QStringLiteral("b"))};
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        Lista(tela)->setFocus();
+        const auto foco = [] { return QApplication::focusWidget()->objectName(); };
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> teclas[] = {
+            {Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Tab, Qt::ControlModifier}};
+        const QStringList esperados{QStringLiteral("btnExcel"), QStringLiteral("btnClose"), QStringLiteral("btnExcel"),
+                                    QStringLiteral("lvAlertasAndErros"), QStringLiteral("btnExcel")};
+        for (int i = 0; i < esperados.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), teclas[i].first, teclas[i].second);
+            QCOMPARE(foco(), esperados[i]);
+        }
+        // The focused flat button is outlined in the title's blue, the other is not.
+        const auto contorno = [&](const char* nome) {
+            return tela.findChild<QPushButton*>(QString::fromLatin1(nome))->grab().toImage().pixelColor(2, 25) == QColor(0x53, 0x79, 0xDA);
+        };
+        QVERIFY(contorno("btnExcel"));
+        QVERIFY(!contorno("btnClose"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void copiaLinhasComoTextoComTabulacoes()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("NF:\t1"), QStringLiteral("A")), {}, Alerta(QStringLiteral("x"), QStringLiteral("C"))};
+        lista[1].FErro = QStringLiteral("Numero: 12");
+        lista[1].FCorrecao = Atualizar(12);
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QTableView* lv = Lista(tela);
+        lv->setFocus();
+        QTest::keyClick(lv, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(lv, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("NF: 1\t\tA\nx\t\tC\n\tNumero: 12\t") + Atualizar(12) + QStringLiteral("\n"));
+        // The context menu's "Copiar" takes just the row selected; the tip shows the cut-off text whole.
+        lv->selectionModel()->select(lv->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        lv->actions().at(0)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("\tNumero: 12\t") + Atualizar(12) + QStringLiteral("\n"));
+        lv->setColumnWidth(2, 40);
+        QHelpEvent dica(QEvent::ToolTip, lv->visualRect(lv->model()->index(2, 2)).center(), QPoint());
+        QApplication::sendEvent(lv->viewport(), &dica);
+        QCOMPARE(QToolTip::text(), Atualizar(12));
     }
 
     void milhaoDeAchados()
