@@ -2,9 +2,12 @@
 
 #include "Aparencia.h"
 
+#include <QHelpEvent>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QToolTip>
 #include <QWindow>
 
 namespace Quorvane {
@@ -19,6 +22,39 @@ void TPainelTitulo::mousePressEvent(QMouseEvent* evento)
 {
     evento->accept();
     emit MouseDown();
+}
+
+TRotuloElidido::TRotuloElidido(const QString& legenda, QWidget* pai) : QLabel(legenda, pai)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+QSize TRotuloElidido::minimumSizeHint() const
+{
+    return {0, QLabel::minimumSizeHint().height()};
+}
+
+QString TRotuloElidido::TextoVisivel() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+}
+
+bool TRotuloElidido::event(QEvent* evento)
+{
+    if (evento->type() != QEvent::ToolTip || !toolTip().isEmpty())
+        return QLabel::event(evento);
+    if (TextoVisivel() != text())
+        QToolTip::showText(static_cast<QHelpEvent*>(evento)->globalPos(), text(), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void TRotuloElidido::paintEvent(QPaintEvent*)
+{
+    QPainter pintor(this);
+    style()->drawItemText(&pintor, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(), TextoVisivel(),
+                          foregroundRole());
 }
 
 TBotaoPlano::TBotaoPlano(const QString& legenda, const QIcon& figura, int ladoFigura, QWidget* pai)

@@ -5,12 +5,15 @@
 #include "RegistroDeTestes.h"
 #include "TelaLogModal.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include <optional>
 
@@ -53,6 +56,8 @@ private slots:
         CriarBanco({"tests/fixtures/checks-a.sql"}, *bancos / "checks-a.fdb");
         CriarBanco({"tests/fixtures/no-start-date.sql"}, *bancos / "sem-data.fdb");
         CriarBanco({"tests/fixtures/tipos.sql"}, *bancos / "sem-parametro.fdb");
+        std::filesystem::create_directory(*bancos / std::string(130, 'p'));
+        CriarBanco({"tests/fixtures/checks-a.sql"}, *bancos / std::string(130, 'p') / "checks-a.fdb");
     }
     void cleanupTestCase() { bancos.reset(); }
 
@@ -84,6 +89,18 @@ private slots:
         QCOMPARE(t.Texto("pnlTitulo"), QStringLiteral("Quorvane Inicio do Módulo- Versão 1.05"));
         QCOMPARE(t.Texto("pnlBancoDados"), QStringLiteral("Banco de Dados: ") + Banco("checks-a.fdb"));
         QCOMPARE(t.janela.windowTitle(), QStringLiteral("MenuPrincipalView"));
+    }
+
+    void caminhoLongoNaoAlargaAJanela()
+    {
+        const QString caminho = Banco("") + QString(130, u'p') + QStringLiteral("/checks-a.fdb");
+        JanelaDeTeste t(caminho);
+        t.janela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.janela));
+        QCOMPARE(t.janela.size(), QSize(700, 400));
+        QHelpEvent dica(QEvent::ToolTip, QPoint(300, 20), t.Controle("pnlBancoDados")->mapToGlobal(QPoint(300, 20)));
+        QApplication::sendEvent(t.Controle("pnlBancoDados"), &dica);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Banco de Dados: ") + caminho);
     }
 
     void motorQueNaoPodeSerCriadoVaiParaORelatorioDeErro()
@@ -162,6 +179,24 @@ private slots:
             auto* botao = t.Controle<QPushButton>(nome);
             QVERIFY2(NegritoSobOMouse(*botao), nome);
         }
+    }
+
+    void teclasDeAcessoNaPaginaAjuda()
+    {
+        JanelaDeTeste t(Banco("checks-a.fdb"));
+        t.janela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&t.janela));
+        t.Controle<QTabWidget>("pgcPrincipal")->setCurrentIndex(1);
+        auto* ajuda = t.Controle<QTextEdit>("redtAjuda");
+        ajuda->setFocus();
+        const QString texto = ajuda->toPlainText();
+        QTest::keyClick(ajuda, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(t.dialogos->modais, 1);
+        QCOMPARE(ajuda->toPlainText(), texto);
+        // After the run the keyboard is the main window's again.
+        QVERIFY(QTest::qWaitForWindowActive(&t.janela));
+        QTest::keyClick(ajuda, Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!t.janela.isVisible());
     }
 
     void sairFechaAJanela()
