@@ -144,9 +144,9 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     botoes->addWidget(lblQtdeErros);
     botoes->addStretch(1);
 
-    btnExcel = new TBotaoPlano(QStringLiteral("Excel"), QIcon(QStringLiteral(":/recursos/excel.png")), 30, pnlBotoes);
+    btnExcel = new TBotaoPlano(QStringLiteral("Excel"), Figura(QStringLiteral("excel")), 30, pnlBotoes);
     btnExcel->setObjectName(QStringLiteral("btnExcel"));
-    btnClose = new TBotaoPlano(QStringLiteral("Sair"), QIcon(QStringLiteral(":/recursos/sair.png")), 24, pnlBotoes);
+    btnClose = new TBotaoPlano(QStringLiteral("Sair"), Figura(QStringLiteral("sair")), 24, pnlBotoes);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     for (TBotaoPlano* botao : {btnExcel, btnClose}) {
         botao->setFixedSize(82, 50);

@@ -105,10 +105,10 @@ void TMenuPrincipalView::CriarPaginaPrincipal()
     PintarTexto(*edtDataCargaInicial, Cores::Azul);
     edtDataCargaInicial->setEnabled(false);
 
-    btnAnalisar = new TBotaoPlano(QStringLiteral("&Quorvane"), QIcon(QStringLiteral(":/recursos/analisar.png")), 24, tsPrincipal);
+    btnAnalisar = new TBotaoPlano(QStringLiteral("&Quorvane"), Figura(QStringLiteral("analisar")), 24, tsPrincipal);
     btnAnalisar->setObjectName(QStringLiteral("btnAnalisar"));
     btnAnalisar->setGeometry(153, 100, 170, 41);
-    btnClose = new TBotaoPlano(QStringLiteral("&Sair"), QIcon(QStringLiteral(":/recursos/sair.png")), 24, tsPrincipal);
+    btnClose = new TBotaoPlano(QStringLiteral("&Sair"), Figura(QStringLiteral("sair")), 24, tsPrincipal);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(355, 100, 170, 41);
     for (TBotaoPlano* botao : {btnAnalisar, btnClose}) {

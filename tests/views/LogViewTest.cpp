@@ -85,6 +85,7 @@ private slots:
         QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo"))->text(), QStringLiteral("Log - Versão 1.01"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->text(), QStringLiteral("Excel"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->text(), QStringLiteral("Sair"));
+        QVERIFY(FiguraNitidaA200(*tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), "excel"));
         const QAbstractItemModel* modelo = Lista(tela)->model();
         QCOMPARE(modelo->columnCount(), 3);
         QCOMPARE(modelo->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Alerta"));

@@ -139,7 +139,8 @@ private slots:
         QCOMPARE(t.Controle<QPushButton>("btnAnalisar")->text(), QStringLiteral("&Quorvane"));
         QCOMPARE(t.Controle<QPushButton>("btnClose")->text(), QStringLiteral("&Sair"));
         QCOMPARE(t.Controle<QPushButton>("btnAnalisar")->iconSize(), QSize(24, 24));
-        QVERIFY(!t.Controle<QPushButton>("btnAnalisar")->icon().isNull());
+        QVERIFY(FiguraNitidaA200(*t.Controle<QPushButton>("btnAnalisar"), "analisar"));
+        QVERIFY(FiguraNitidaA200(*t.Controle<QPushButton>("btnClose"), "sair"));
 
         const QFont titulo = t.Controle("pnlTitulo")->font();
         QCOMPARE(titulo.family(), QStringLiteral("Segoe UI"));
