@@ -21,7 +21,6 @@ inline bool NegritoSobOMouse(QAbstractButton& botao)
 // At 200 % the button draws its picture from the double-resolution file, not the small one enlarged.
 inline bool FiguraNitidaA200(const QAbstractButton& botao, const char* nome)
 {
-    const auto premultiplicada = [](const QImage& imagem) { return imagem.convertToFormat(QImage::Format_ARGB32_Premultiplied); };
-    return premultiplicada(botao.icon().pixmap(botao.iconSize(), 2.0).toImage()) ==
-           premultiplicada(QImage(QStringLiteral(":/recursos/%1@2x.png").arg(QLatin1String(nome))));
+    const QImage arquivo(QStringLiteral(":/recursos/%1@2x.png").arg(QLatin1String(nome)));
+    return botao.icon().pixmap(botao.iconSize(), 2.0).toImage() == arquivo.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }

@@ -38,43 +38,34 @@ void ClicarExcel(TLogView& tela)
     QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
 }
 
-// A desktop of the test's own for the real opener: the system's MIME types, no application but,
-// if asked, a spreadsheet one set as the default for .xlsx, which records what it is given to open.
-// Temporary files go to a folder of their own.
+// A desktop of the test's own for the real opener: the system's MIME types and, if asked, one
+// application, the default for .xlsx, that notes in "abriu" what it opens. Temporary files: tmp/.
 struct DesktopDeTeste {
     explicit DesktopDeTeste(bool comPlanilha)
     {
-        std::filesystem::create_directories(raiz / "sistema");
-        std::filesystem::create_directory_symlink("/usr/share/mime", raiz / "sistema/mime");
         std::filesystem::create_directories(raiz / "usuario/applications");
-        std::filesystem::create_directories(raiz / "config");
-        std::filesystem::create_directories(raiz / "tmp");
+        std::filesystem::create_directories(raiz / "sistema/tmp");
+        std::filesystem::create_directory_symlink("/usr/share/mime", raiz / "sistema/mime");
         if (comPlanilha) {
-            Testes::EscreverArquivo(raiz / "planilha", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + abertas.string() + "\n");
-            std::filesystem::permissions(raiz / "planilha", std::filesystem::perms::owner_all);
-            Testes::EscreverArquivo(raiz / "usuario/applications/planilha.desktop",
-                                    "[Desktop Entry]\nType=Application\nName=Planilha\nExec=" + (raiz / "planilha").string() +
-                                        " %f\nMimeType=application/vnd.openxmlformats-officedocument.spreadsheetml.sheet;\n");
-            Testes::EscreverArquivo(raiz / "config/mimeapps.list", "[Default Applications]\n"
-                                    "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet=planilha.desktop\n");
+            const std::string app = (raiz / "app").string();
+            Testes::EscreverArquivo(app, "#!/bin/sh\necho \"$1\" > " + app + ".x; mv " + app + ".x " + app + ".abriu\n");
+            std::filesystem::permissions(app, std::filesystem::perms::owner_all);
+            Testes::EscreverArquivo(raiz / "usuario/applications/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=" + app + " %f\n");
+            Testes::EscreverArquivo(raiz / "usuario/applications/mimeapps.list",
+                                    "[Default Applications]\napplication/vnd.openxmlformats-officedocument.spreadsheetml.sheet=app.desktop\n");
         }
-        for (const auto& [variavel, pasta] : variaveis) {
-            anteriores.emplace_back(variavel, qgetenv(variavel));
-            qputenv(variavel, QByteArray::fromStdString((raiz / pasta).string()));
-        }
+        for (int i = 0; i < 3; ++i)
+            qputenv(variaveis[i], QByteArray::fromStdString((raiz / pastas[i]).string()));
     }
     ~DesktopDeTeste()
     {
-        for (const auto& [variavel, valor] : anteriores)
-            valor.isNull() ? qunsetenv(variavel) : qputenv(variavel, valor);
+        for (int i = 0; i < 3; ++i)
+            anteriores[i].isNull() ? qunsetenv(variaveis[i]) : qputenv(variaveis[i], anteriores[i]);
     }
-
+    const char* variaveis[3] = {"XDG_DATA_DIRS", "XDG_DATA_HOME", "TMPDIR"};
+    const char* pastas[3] = {"sistema", "usuario", "sistema/tmp"};
+    const QByteArray anteriores[3] = {qgetenv(variaveis[0]), qgetenv(variaveis[1]), qgetenv(variaveis[2])};
     Testes::PastaTemporaria raiz;
-    std::filesystem::path abertas = raiz / "abertas";
-    const std::vector<std::pair<const char*, const char*>> variaveis{
-        {"XDG_DATA_DIRS", "sistema"}, {"XDG_DATA_HOME", "usuario"}, {"XDG_CONFIG_HOME", "config"},
-        {"XDG_CONFIG_DIRS", "config"}, {"TMPDIR", "tmp"}};
-    std::vector<std::pair<const char*, QByteArray>> anteriores;
 };
 
 } // namespace
@@ -90,16 +81,15 @@ private slots:
         };
         TLogAlertasAndErros buffer;
         buffer.FLista = &lista;
-        DesktopDeTeste desktop(true);
-        EscopoDialogos dialogos;
-        TLogView tela(buffer, CriarExportacaoPlanilha());
+        std::vector<std::filesystem::path> entregues;
+        TLogView tela(buffer, CriarExportacaoPlanilha([&](const std::filesystem::path& p) {
+            entregues.push_back(p);
+            return true;
+        }));
         tela.show();
         ClicarExcel(tela);
-        QVERIFY(dialogos->caixas.empty());
-        QTRY_VERIFY(std::filesystem::exists(desktop.abertas));
-        QFile abertas(QString::fromStdString(desktop.abertas.string()));
-        QVERIFY(abertas.open(QIODevice::ReadOnly));
-        const std::filesystem::path planilha = abertas.readAll().trimmed().toStdString();
+        QCOMPARE(entregues.size(), std::size_t(1));
+        const auto planilha = entregues[0];
         QCOMPARE(QString::fromStdString(planilha.filename().string()), QStringLiteral("Quorvane.xlsx"));
         QCOMPARE(LinhasDaPlanilha(planilha), QStringList({QStringLiteral("Alerta|Erro|Correção"),
                                                           QStringLiteral("NF: 1 ação||Analisar os documentos"),
@@ -109,6 +99,21 @@ private slots:
         QCOMPARE(::stat(planilha.parent_path().c_str(), &pasta), 0);
         QCOMPARE(arquivo.st_mode & 0777, 0600u);
         QCOMPARE(pasta.st_mode & 0777, 0700u);
+        std::filesystem::remove_all(planilha.parent_path());
+    }
+
+    void aplicativoPadraoDoDesktopAbreAPlanilha()
+    {
+        DesktopDeTeste desktop(true);
+        EscopoDialogos dialogos;
+        TListaLogAlertasAndErros lista;
+        TLogView tela(TLogAlertasAndErros{QString(), QString(), &lista, QString()}, CriarExportacaoPlanilha());
+        tela.show();
+        ClicarExcel(tela);
+        QVERIFY(dialogos->caixas.empty());
+        QTRY_VERIFY(std::filesystem::exists(desktop.raiz / "app.abriu"));
+        QFile abriu(QString::fromStdString((desktop.raiz / "app.abriu").string()));
+        QVERIFY(abriu.open(QIODevice::ReadOnly) && std::filesystem::exists(abriu.readAll().trimmed().toStdString()));
     }
 
     void semAplicativoQueAbraAMensagemUnicaEAJanelaFica()
@@ -126,7 +131,7 @@ private slots:
         QCOMPARE(dialogos->caixas[0].texto, QStringLiteral("Versão do Ms-Excel incompatível."));
         QVERIFY(tela.isVisible());
         // The workbook nobody opened does not stay behind.
-        QVERIFY(std::filesystem::is_empty(desktop.raiz / "tmp"));
+        QVERIFY(std::filesystem::is_empty(desktop.raiz / "sistema/tmp"));
     }
 };
 

@@ -119,12 +119,10 @@ private slots:
     void centradaNaJanelaPrincipalMesmoSemFoco()
     {
         TBaseView principal;
-        principal.move(40, 30);
         principal.show();
         QWidget outra;
         outra.setGeometry(600, 400, 300, 200);
         outra.show();
-        outra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&outra));
         TTelaEsperaView::Start();
         TTelaEsperaView::Wait(QStringLiteral("x"), TCor::Azul, QString());
