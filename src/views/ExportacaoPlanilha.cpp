@@ -6,6 +6,7 @@
 #include "PlanilhaAchados.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 
 namespace Quorvane {
 
@@ -37,7 +38,10 @@ bool AbrirComODesktop(const std::filesystem::path& planilha)
         QProcess gio;
         gio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         gio.setStandardInputFile(QProcess::nullDevice());
-        gio.start(QStringLiteral("gio"), {QStringLiteral("open"), QString::fromStdString(planilha.string())});
+        // Absolute: gio would read a relative path that looks like "x:..." as a URI.
+        std::error_code erro;
+        const std::filesystem::path absoluto = std::filesystem::absolute(planilha, erro);
+        gio.start(QStringLiteral("gio"), {QStringLiteral("open"), QString::fromStdString((erro ? planilha : absoluto).string())});
         if (!gio.waitForFinished(60000)) {
             gio.kill();
             gio.waitForFinished();
@@ -57,12 +61,15 @@ ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)
         } catch (const Erro&) {
             throw Erro(VersaoIncompativel);
         }
-        if (!abrir(planilha)) {
-            // Nobody will look at it: the customer's figures do not stay behind in /tmp.
+        // Unless an application takes it, nobody will look at it: the customer's figures do not
+        // stay behind in /tmp, whatever went wrong.
+        auto remover = qScopeGuard([&] {
             std::error_code erro;
             std::filesystem::remove_all(planilha.parent_path(), erro);
+        });
+        if (!abrir(planilha))
             throw Erro(VersaoIncompativel);
-        }
+        remover.dismiss();
     };
 }
 
