@@ -7,6 +7,7 @@
 #include "FormatoLocal.h"
 #include "Interfaces.h"
 #include "MenuPrincipalView.h"
+#include "PlanilhaAchados.h"
 #include "TelaLogModal.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ namespace Quorvane {
 int ExecutarJanelas(const OpcoesConexao& opcoes, const std::function<bool()>& prepararTela,
                     EncerramentoPorSinal* encerramento)
 {
+    // Workbooks handed to the spreadsheet by earlier runs: after a day it has long finished with them.
+    RemoverPlanilhasTemporariasAntigas(std::chrono::hours(24));
     std::optional<EscopoConexao> conexao;
     try {
         conexao.emplace(opcoes);

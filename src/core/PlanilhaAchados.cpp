@@ -5,10 +5,12 @@
 #include <xlsxwriter.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -53,6 +55,20 @@ QString Falha(const std::filesystem::path& arquivo, lxw_error erro)
         .arg(QString::fromStdString(arquivo.string()), QString::fromUtf8(lxw_strerror(erro)));
 }
 
+// The folder is ours and nothing in it changed after `limite`; a spreadsheet still using its
+// workbook keeps writing its lock file there.
+bool PastaDePlanilhaAntiga(const std::filesystem::path& pasta, std::time_t limite)
+{
+    struct stat info{};
+    if (::lstat(pasta.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || info.st_mtime > limite)
+        return false;
+    std::error_code erro;
+    for (std::filesystem::directory_iterator item(pasta, erro), fim; !erro && item != fim; item.increment(erro))
+        if (::lstat(item->path().c_str(), &info) != 0 || info.st_mtime > limite)
+            return false;
+    return !erro;
+}
+
 struct FecharWorkbook {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
@@ -76,7 +92,7 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
     propriedades.title = const_cast<char*>("Quorvane");
     workbook_set_properties(workbook.get(), &propriedades);
 
-    lxw_worksheet* planilha = workbook_add_worksheet(workbook.get(), nullptr);
+    lxw_worksheet* planilha = workbook_add_worksheet(workbook.get(), "Achados");
     if (!planilha)
         throw Erro(Falha(arquivo, LXW_ERROR_MEMORY_MALLOC_FAILED));
     auto larguras = Larguras(achados);
@@ -125,13 +141,35 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
 
 std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados)
 {
-    std::string modelo = (std::filesystem::temp_directory_path() / "quorvane-XXXXXX").string();
+    std::string modelo = (std::filesystem::temp_directory_path() / (std::string(PrefixoPastaPlanilha) + "XXXXXX")).string();
     if (!mkdtemp(modelo.data()))
         throw Erro(QStringLiteral("Não foi possível criar uma pasta temporária para a planilha"));
     const std::filesystem::path arquivo = std::filesystem::path(modelo) / "Quorvane.xlsx";
-    GravarPlanilhaAchados(arquivo, achados);
+    try {
+        GravarPlanilhaAchados(arquivo, achados);
+    } catch (...) {
+        // A half-written workbook of the customer's figures does not stay behind either.
+        std::error_code ignorado;
+        std::filesystem::remove_all(modelo, ignorado);
+        throw;
+    }
     ::chmod(arquivo.c_str(), S_IRUSR | S_IWUSR);
     return arquivo;
+}
+
+void RemoverPlanilhasTemporariasAntigas(std::chrono::seconds idade, const std::filesystem::path& pasta)
+{
+    std::error_code erro;
+    const std::filesystem::path onde = pasta.empty() ? std::filesystem::temp_directory_path(erro) : pasta;
+    const std::time_t limite = std::time(nullptr) - static_cast<std::time_t>(idade.count());
+    const std::size_t tamanhoDoNome = PrefixoPastaPlanilha.size() + 6;
+    for (std::filesystem::directory_iterator item(onde, erro), fim; !erro && item != fim; item.increment(erro)) {
+        const std::string nome = item->path().filename().string();
+        if (nome.size() == tamanhoDoNome && nome.starts_with(PrefixoPastaPlanilha) && PastaDePlanilhaAntiga(item->path(), limite)) {
+            std::error_code ignorado;
+            std::filesystem::remove_all(item->path(), ignorado);
+        }
+    }
 }
 
 } // namespace Quorvane

@@ -40,6 +40,15 @@ void DefinirNegrito(QWidget& controle, bool negrito)
     controle.setFont(fonte);
 }
 
+QIcon Figura(const QString& nome)
+{
+    // QIcon looks for the @2x file only when the program starts on a scaled screen: both are
+    // given here.
+    QIcon figura(QStringLiteral(":/recursos/%1.png").arg(nome));
+    figura.addFile(QStringLiteral(":/recursos/%1@2x.png").arg(nome));
+    return figura;
+}
+
 void RegistrarSubstitutasDeFontes()
 {
     // Metric clones of Arial come closest to Tahoma's width; DejaVu Sans is wider and comes last.

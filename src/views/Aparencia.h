@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 
 class QWidget;
@@ -16,6 +17,10 @@ void PintarFundo(QWidget& controle, const QColor& cor);
 // The colour of a control's text, enabled or not.
 void PintarTexto(QWidget& controle, const QColor& cor);
 void DefinirNegrito(QWidget& controle, bool negrito);
+
+// One of the program's pictures (recursos/NOME.png) with its double-resolution drawing, so that
+// it stays sharp on a screen scaled to 200 %, whatever the scale the program started on.
+QIcon Figura(const QString& nome);
 
 // Where Tahoma or Segoe UI is not installed, families of similar width stand in for them
 // (the layouts' fixed sizes were drawn for those fonts).

@@ -18,7 +18,7 @@ TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv)
 {
     // Only the name: a display name would be appended to every window's caption.
     setApplicationName(TituloDoPrograma(applicationFilePath()));
-    setWindowIcon(QIcon(QStringLiteral(":/recursos/quorvane.png")));
+    setWindowIcon(Figura(QStringLiteral("quorvane")));
     RegistrarSubstitutasDeFontes();
 }
 

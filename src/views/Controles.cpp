@@ -1,7 +1,13 @@
 #include "Controles.h"
 
+#include "Aparencia.h"
+
+#include <QHelpEvent>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
 #include <QWindow>
 
 namespace Quorvane {
@@ -16,6 +22,39 @@ void TPainelTitulo::mousePressEvent(QMouseEvent* evento)
 {
     evento->accept();
     emit MouseDown();
+}
+
+TRotuloElidido::TRotuloElidido(const QString& legenda, QWidget* pai) : QLabel(legenda, pai)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+QSize TRotuloElidido::minimumSizeHint() const
+{
+    return {0, QLabel::minimumSizeHint().height()};
+}
+
+QString TRotuloElidido::TextoVisivel() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+}
+
+bool TRotuloElidido::event(QEvent* evento)
+{
+    if (evento->type() != QEvent::ToolTip || !toolTip().isEmpty())
+        return QLabel::event(evento);
+    if (TextoVisivel() != text())
+        QToolTip::showText(static_cast<QHelpEvent*>(evento)->globalPos(), text(), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void TRotuloElidido::paintEvent(QPaintEvent*)
+{
+    QPainter pintor(this);
+    style()->drawItemText(&pintor, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(), TextoVisivel(),
+                          foregroundRole());
 }
 
 TBotaoPlano::TBotaoPlano(const QString& legenda, const QIcon& figura, int ladoFigura, QWidget* pai)
@@ -35,6 +74,19 @@ void TBotaoPlano::leaveEvent(QEvent* evento)
 {
     QPushButton::leaveEvent(evento);
     emit MouseLeave();
+}
+
+void TBotaoPlano::paintEvent(QPaintEvent* evento)
+{
+    QPushButton::paintEvent(evento);
+    // A flat button gets no focus frame from the style: a thin outline in the title's blue, once
+    // the keyboard has moved the focus (never after a mere click).
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter pintor(this);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QPen(Cores::Indice, 1));
+    pintor.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
 }
 
 void ArrastarJanela(QWidget& janela)

@@ -21,8 +21,25 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
 };
 
+// A one-line caption that never widens its window: too long for its width, it is shown cut in the
+// middle and its tip shows it whole. text() is always the whole caption.
+class TRotuloElidido : public QLabel {
+    Q_OBJECT
+public:
+    TRotuloElidido(const QString& legenda, QWidget* pai);
+
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QString TextoVisivel() const;
+};
+
 // A flat button with a picture beside its caption, reporting the mouse entering and leaving it
-// (the windows turn the caption bold while the mouse is over it).
+// (the windows turn the caption bold while the mouse is over it), outlined while it has the focus.
 class TBotaoPlano : public QPushButton {
     Q_OBJECT
 public:
@@ -35,6 +52,7 @@ signals:
 protected:
     void enterEvent(QEnterEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 };
 
 // Lets the window system move the window with the mouse, as if its caption bar were dragged.

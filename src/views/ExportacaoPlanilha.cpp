@@ -1,11 +1,12 @@
 #include "ExportacaoPlanilha.h"
 
 #include "Erro.h"
+#include "ExecucaoEmSegundoPlano.h"
 #include "ModeloAlertasAndErros.h"
 #include "PlanilhaAchados.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include <QProcess>
+#include <QScopeGuard>
 
 namespace Quorvane {
 
@@ -29,7 +30,26 @@ TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
 
 bool AbrirComODesktop(const std::filesystem::path& planilha)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(planilha.string())));
+    // Not QDesktopServices::openUrl: it answers as soon as the opener starts, before anything is
+    // known. gio opens with the desktop's default application for the workbook's type and only
+    // succeeds once that application has been started.
+    bool aberta = false;
+    ExecutarEmSegundoPlano([&] {
+        QProcess gio;
+        gio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        gio.setStandardInputFile(QProcess::nullDevice());
+        // Absolute: gio would read a relative path that looks like "x:..." as a URI.
+        std::error_code erro;
+        const std::filesystem::path absoluto = std::filesystem::absolute(planilha, erro);
+        gio.start(QStringLiteral("gio"), {QStringLiteral("open"), QString::fromStdString((erro ? planilha : absoluto).string())});
+        if (!gio.waitForFinished(60000)) {
+            gio.kill();
+            gio.waitForFinished();
+            return;
+        }
+        aberta = gio.exitStatus() == QProcess::NormalExit && gio.exitCode() == 0;
+    });
+    return aberta;
 }
 
 ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)
@@ -41,12 +61,15 @@ ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)
         } catch (const Erro&) {
             throw Erro(VersaoIncompativel);
         }
-        if (!abrir(planilha)) {
-            // Nobody will look at it: the customer's figures do not stay behind in /tmp.
+        // Unless an application takes it, nobody will look at it: the customer's figures do not
+        // stay behind in /tmp, whatever went wrong.
+        auto remover = qScopeGuard([&] {
             std::error_code erro;
             std::filesystem::remove_all(planilha.parent_path(), erro);
+        });
+        if (!abrir(planilha))
             throw Erro(VersaoIncompativel);
-        }
+        remover.dismiss();
     };
 }
 

@@ -7,10 +7,14 @@
 #include "ModeloAlertasAndErros.h"
 #include "RelatorioDeErro.h"
 
+#include <QAction>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTableView>
 
@@ -25,6 +29,28 @@ QWidget* NovoPainel(const QString& nome, QWidget* pai)
     auto* painel = new QWidget(pai);
     painel->setObjectName(nome);
     return painel;
+}
+
+// One finding per line, its columns separated by tabs, as spreadsheets and SQL tools take a paste:
+// a tab or line break inside a text becomes a space.
+QString LinhasComoTexto(const QAbstractItemModel& modelo, QItemSelection selecao)
+{
+    std::sort(selecao.begin(), selecao.end(), [](const auto& a, const auto& b) { return a.top() < b.top(); });
+    QString texto;
+    int proxima = 0; // ranges may overlap: no row twice
+    for (const QItemSelectionRange& faixa : selecao) {
+        for (int linha = std::max(faixa.top(), proxima); linha <= faixa.bottom(); ++linha) {
+            for (int coluna = 0; coluna < modelo.columnCount(); ++coluna) {
+                QString valor = modelo.index(linha, coluna).data().toString();
+                for (QChar& c : valor)
+                    if (c == u'\t' || c == u'\r' || c == u'\n')
+                        c = u' ';
+                texto += valor + (coluna + 1 < modelo.columnCount() ? u'\t' : u'\n');
+            }
+        }
+        proxima = std::max(proxima, faixa.bottom() + 1);
+    }
+    return texto;
 }
 
 } // namespace
@@ -69,7 +95,9 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     lvAlertasAndErros->setFrameShape(QFrame::NoFrame);
     lvAlertasAndErros->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvAlertasAndErros->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvAlertasAndErros->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvAlertasAndErros->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Tab goes on to the buttons instead of walking the cells.
+    lvAlertasAndErros->setTabKeyNavigation(false);
     lvAlertasAndErros->setShowGrid(false);
     lvAlertasAndErros->setWordWrap(false);
     lvAlertasAndErros->setTextElideMode(Qt::ElideRight);
@@ -82,7 +110,21 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     lvAlertasAndErros->horizontalHeader()->setStretchLastSection(false);
     lvAlertasAndErros->setModel(modelo_);
     lvAlertasAndErros->viewport()->installEventFilter(this);
+    lvAlertasAndErros->installEventFilter(this);
     erros->addWidget(lvAlertasAndErros);
+
+    // The same commands from the keyboard and from the list's context menu.
+    auto* copiar = new QAction(QStringLiteral("&Copiar"), lvAlertasAndErros);
+    copiar->setShortcut(QKeySequence::Copy);
+    connect(copiar, &QAction::triggered, this, &TLogView::CopiarSelecionadas);
+    auto* selecionarTudo = new QAction(QStringLiteral("Selecionar &tudo"), lvAlertasAndErros);
+    selecionarTudo->setShortcut(QKeySequence::SelectAll);
+    connect(selecionarTudo, &QAction::triggered, lvAlertasAndErros, &QTableView::selectAll);
+    for (QAction* acao : {copiar, selecionarTudo}) {
+        acao->setShortcutContext(Qt::WidgetShortcut);
+        lvAlertasAndErros->addAction(acao);
+    }
+    lvAlertasAndErros->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto* pnlBotoes = NovoPainel(QStringLiteral("pnlBotoes"), pnlPrincipal);
     PintarFundo(*pnlBotoes, Cores::FundoBotoes);
@@ -96,13 +138,15 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     lblQtdeErros->setObjectName(QStringLiteral("lblQtdeErros"));
     lblQtdeErros->setFont(Fonte(QStringLiteral("Tahoma"), 16, true));
     PintarTexto(*lblQtdeErros, Cores::Azul);
+    // Polished first: polishing a label still smaller than its margins drops them.
+    lblQtdeErros->ensurePolished();
     lblQtdeErros->setContentsMargins(3, 15, 10, 15);
     botoes->addWidget(lblQtdeErros);
     botoes->addStretch(1);
 
-    btnExcel = new TBotaoPlano(QStringLiteral("Excel"), QIcon(QStringLiteral(":/recursos/excel.png")), 30, pnlBotoes);
+    btnExcel = new TBotaoPlano(QStringLiteral("Excel"), Figura(QStringLiteral("excel")), 30, pnlBotoes);
     btnExcel->setObjectName(QStringLiteral("btnExcel"));
-    btnClose = new TBotaoPlano(QStringLiteral("Sair"), QIcon(QStringLiteral(":/recursos/sair.png")), 24, pnlBotoes);
+    btnClose = new TBotaoPlano(QStringLiteral("Sair"), Figura(QStringLiteral("sair")), 24, pnlBotoes);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     for (TBotaoPlano* botao : {btnExcel, btnClose}) {
         botao->setFixedSize(82, 50);
@@ -168,10 +212,25 @@ void TLogView::pnlTituloMouseDown()
     ArrastarJanela(*this);
 }
 
+void TLogView::CopiarSelecionadas()
+{
+    if (lvAlertasAndErros->selectionModel()->hasSelection())
+        QGuiApplication::clipboard()->setText(LinhasComoTexto(*modelo_, lvAlertasAndErros->selectionModel()->selection()));
+}
+
 bool TLogView::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize)
+    // Only a new width: a column the user widened brings a horizontal scroll bar, which takes
+    // height from the list, and that must not undo the user's widths.
+    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize &&
+        static_cast<QResizeEvent*>(evento)->size().width() != static_cast<QResizeEvent*>(evento)->oldSize().width())
         lvAlertasAndErrosResize();
+    // Ctrl+Tab leaves the list too, as it leaves any control that keeps Tab for itself.
+    if (objeto == lvAlertasAndErros && evento->type() == QEvent::KeyPress) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->modifiers().testFlag(Qt::ControlModifier) && (tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab))
+            return focusNextPrevChild(tecla->key() == Qt::Key_Tab);
+    }
     return QDialog::eventFilter(objeto, evento);
 }
 

@@ -37,6 +37,8 @@ public:
     void btnExcelMouseEnter(QAbstractButton* Sender);
     void btnExcelMouseLeave(QAbstractButton* Sender);
     void pnlTituloMouseDown();
+    // The selected rows onto the clipboard as tab-separated text, one finding per line.
+    void CopiarSelecionadas();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QShortcut>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -26,13 +27,27 @@ namespace {
 
 QLabel* NovoPainelComLegenda(const QString& nome, const QString& legenda, const QFont& fonte, QWidget* pai)
 {
-    auto* painel = new QLabel(legenda, pai);
+    // A database path of any length leaves the window its size.
+    auto* painel = new TRotuloElidido(legenda, pai);
     painel->setObjectName(nome);
     painel->setFont(fonte);
     painel->setAlignment(Qt::AlignCenter);
     painel->setTextFormat(Qt::PlainText);
     PintarTexto(*painel, Qt::white);
     return painel;
+}
+
+// Qt answers a button's access key only while the button is visible: while another page of the
+// tab control is shown, the window answers it (in the help text, Alt+Q would type a "q").
+void AtalhosDeOutraPagina(QTabWidget& paginas, const QWidget& pagina, std::initializer_list<QAbstractButton*> botoes)
+{
+    for (QAbstractButton* botao : botoes) {
+        auto* atalho = new QShortcut(QKeySequence::mnemonic(botao->text()), paginas.window());
+        const auto atualizar = [&paginas, &pagina, atalho] { atalho->setEnabled(paginas.currentWidget() != &pagina); };
+        atualizar();
+        QObject::connect(&paginas, &QTabWidget::currentChanged, atalho, atualizar);
+        QObject::connect(atalho, &QShortcut::activated, botao, &QAbstractButton::click);
+    }
 }
 
 } // namespace
@@ -90,10 +105,10 @@ void TMenuPrincipalView::CriarPaginaPrincipal()
     PintarTexto(*edtDataCargaInicial, Cores::Azul);
     edtDataCargaInicial->setEnabled(false);
 
-    btnAnalisar = new TBotaoPlano(QStringLiteral("&Quorvane"), QIcon(QStringLiteral(":/recursos/analisar.png")), 24, tsPrincipal);
+    btnAnalisar = new TBotaoPlano(QStringLiteral("&Quorvane"), Figura(QStringLiteral("analisar")), 24, tsPrincipal);
     btnAnalisar->setObjectName(QStringLiteral("btnAnalisar"));
     btnAnalisar->setGeometry(153, 100, 170, 41);
-    btnClose = new TBotaoPlano(QStringLiteral("&Sair"), QIcon(QStringLiteral(":/recursos/sair.png")), 24, tsPrincipal);
+    btnClose = new TBotaoPlano(QStringLiteral("&Sair"), Figura(QStringLiteral("sair")), 24, tsPrincipal);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(355, 100, 170, 41);
     for (TBotaoPlano* botao : {btnAnalisar, btnClose}) {
@@ -168,6 +183,7 @@ void TMenuPrincipalView::CriarPaginaAjuda()
         QStringLiteral("- AcertoEntradaSemValorUnitario"),
     }.join(u'\n'));
     ajuda->addWidget(redtAjuda);
+    AtalhosDeOutraPagina(*pgcPrincipal, *tsPrincipal, {btnAnalisar, btnClose});
 }
 
 void TMenuPrincipalView::FormCreate()

@@ -28,7 +28,9 @@ int TModeloAlertasAndErros::columnCount(const QModelIndex& pai) const
 
 QVariant TModeloAlertasAndErros::data(const QModelIndex& indice, int papel) const
 {
-    if (papel != Qt::DisplayRole || !indice.isValid() || indice.row() >= rowCount())
+    // The tip shows the whole text of a cell too narrow for it (the adjustment number ends the
+    // correction).
+    if ((papel != Qt::DisplayRole && papel != Qt::ToolTipRole) || !indice.isValid() || indice.row() >= rowCount())
         return {};
     const TLogAlertasAndErros& achado = (*lista_)[static_cast<std::size_t>(indice.row())];
     switch (indice.column()) {

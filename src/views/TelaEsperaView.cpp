@@ -1,6 +1,7 @@
 #include "TelaEsperaView.h"
 
 #include "Aparencia.h"
+#include "BaseView.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -34,6 +35,15 @@ std::optional<QColor> CorDe(TCor cor)
         return QColor(0xFF, 0x8C, 0x00);
     }
     return std::nullopt;
+}
+
+// The program's main window, if it is on the screen.
+QWidget* JanelaPrincipal()
+{
+    for (QWidget* janela : QApplication::topLevelWidgets())
+        if (qobject_cast<TBaseView*>(janela) && janela->isVisible())
+            return janela;
+    return nullptr;
 }
 
 QWidget* NovoPainel(const QString& nome, const QColor& fundo, QWidget* pai)
@@ -120,8 +130,12 @@ void TTelaEsperaView::End()
     if (!TelaEsperaAtual)
         return;
     TTelaEsperaView* tela = std::exchange(TelaEsperaAtual, nullptr);
+    const bool tinhaOFoco = tela->isActiveWindow();
     tela->close();
     delete tela;
+    // The keyboard goes back to the main window (its access keys), not to no window at all.
+    if (QWidget* principal = JanelaPrincipal(); principal && tinhaOFoco)
+        principal->activateWindow();
 }
 
 TTelaEsperaView* TTelaEsperaView::TelaEspera()
@@ -132,8 +146,8 @@ TTelaEsperaView* TTelaEsperaView::TelaEspera()
 void TTelaEsperaView::MostrarDesenhada()
 {
     if (!isVisible()) {
-        // Centred on the window the user is working in, or on the screen.
-        const QWidget* principal = QApplication::activeWindow();
+        // Centred on the main window, even while the user is in another program; or on the screen.
+        const QWidget* principal = JanelaPrincipal();
         const QRect sobre = principal ? principal->frameGeometry()
                                       : (screen() ? screen()->availableGeometry() : QRect());
         if (sobre.isValid())

@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
+#include <set>
 
 using namespace Quorvane;
 using namespace Quorvane::Testes;
@@ -50,6 +54,7 @@ TEST(PlanilhaAchados, CabecalhoLinhasNaOrdemDaListaETudoComoTexto)
     const QJsonObject planilha = LerPlanilha(pasta / "a.xlsx");
     EXPECT_EQ(planilha[QStringLiteral("titulo")].toString(), QStringLiteral("Quorvane"));
     EXPECT_EQ(planilha[QStringLiteral("folhas")].toInt(), 1);
+    EXPECT_EQ(planilha[QStringLiteral("nomeDaFolha")].toString(), QStringLiteral("Achados"));
     ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 5);
     EXPECT_EQ(Linha(planilha, 0), QStringList({"Alerta", "Erro", "Correção"}));
     EXPECT_EQ(Linha(planilha, 1), QStringList({"NF: 000301 Valor: 1.234,50", "", "Analisar os documentos"}));
@@ -121,4 +126,39 @@ TEST(PlanilhaAchados, PastaEArquivoPrivados)
 TEST(PlanilhaAchados, ArquivoQueNaoPodeSerGravado)
 {
     EXPECT_THROW(GravarPlanilhaAchados("/pasta-que-nao-existe/x.xlsx", {}), Erro);
+}
+
+TEST(PlanilhaAchados, FalhaAoGravarNaoDeixaAPasta)
+{
+    PastaTemporaria tmp;
+    setenv("TMPDIR", tmp.Caminho().c_str(), 1);
+    // A full disk, as far as this process can tell: no file may grow past 4 KB.
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    const rlimit pequeno{4096, antes.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &pequeno);
+    EXPECT_THROW(GravarPlanilhaTemporaria(TListaLogAlertasAndErros(2000, Alerta(QString(40, u'x'), "y"))), Erro);
+    setrlimit(RLIMIT_FSIZE, &antes);
+    unsetenv("TMPDIR");
+    EXPECT_TRUE(std::filesystem::is_empty(tmp.Caminho()));
+}
+
+TEST(PlanilhaAchados, SoPastasDePlanilhaAntigasSaoRemovidas)
+{
+    PastaTemporaria tmp;
+    // Old; just written; old but a spreadsheet's lock file is fresh; not ours by name.
+    for (const std::string nome : {"quorvane-antiga", "quorvane-recent", "quorvane-aberta", "quorvane-longa12"}) {
+        std::filesystem::create_directory(tmp / nome);
+        EscreverArquivo(tmp / nome / "Quorvane.xlsx", "x");
+        for (const auto& caminho : {tmp / nome / "Quorvane.xlsx", tmp / nome})
+            if (nome != "quorvane-recent")
+                std::filesystem::last_write_time(caminho, std::filesystem::file_time_type::clock::now() - std::chrono::hours(25));
+    }
+    EscreverArquivo(tmp / "quorvane-aberta" / ".~lock.Quorvane.xlsx#", "x");
+    RemoverPlanilhasTemporariasAntigas(std::chrono::hours(24), tmp.Caminho());
+    std::set<std::string> restantes;
+    for (const auto& item : std::filesystem::directory_iterator(tmp.Caminho()))
+        restantes.insert(item.path().filename());
+    EXPECT_EQ(restantes, (std::set<std::string>{"quorvane-recent", "quorvane-aberta", "quorvane-longa12"}));
 }

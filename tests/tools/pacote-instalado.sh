@@ -19,7 +19,7 @@ dpkg-deb -x "$deb" "$r"
 dpkg-deb -e "$deb" "$pasta/controle"
 
 depende=$(dpkg-deb -f "$deb" Depends)
-for p in libfbclient2 firebird3.0-server-core libqt6widgets6 libxlsxwriter4; do
+for p in libfbclient2 firebird3.0-server-core libqt6widgets6 libxlsxwriter4 libglib2.0-bin; do
   grep -qw "$p" <<<"$depende" || falha "Depends sem $p: $depende"
 done
 grep -q -- '-dev\b' <<<"$depende" && falha "Depends com pacote de desenvolvimento: $depende"

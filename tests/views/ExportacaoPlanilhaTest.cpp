@@ -5,6 +5,7 @@
 #include "Planilhas.h"
 #include "RegistroDeTestes.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -36,6 +37,36 @@ void ClicarExcel(TLogView& tela)
 {
     QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
 }
+
+// A desktop of the test's own for the real opener: the system's MIME types and, if asked, one
+// application, the default for .xlsx, that notes in "abriu" what it opens. Temporary files: tmp/.
+struct DesktopDeTeste {
+    explicit DesktopDeTeste(bool comPlanilha)
+    {
+        std::filesystem::create_directories(raiz / "usuario/applications");
+        std::filesystem::create_directories(raiz / "sistema/tmp");
+        std::filesystem::create_directory_symlink("/usr/share/mime", raiz / "sistema/mime");
+        if (comPlanilha) {
+            const std::string app = (raiz / "app").string();
+            Testes::EscreverArquivo(app, "#!/bin/sh\necho \"$1\" > " + app + ".x; mv " + app + ".x " + app + ".abriu\n");
+            std::filesystem::permissions(app, std::filesystem::perms::owner_all);
+            Testes::EscreverArquivo(raiz / "usuario/applications/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=" + app + " %f\n");
+            Testes::EscreverArquivo(raiz / "usuario/applications/mimeapps.list",
+                                    "[Default Applications]\napplication/vnd.openxmlformats-officedocument.spreadsheetml.sheet=app.desktop\n");
+        }
+        for (int i = 0; i < 3; ++i)
+            qputenv(variaveis[i], QByteArray::fromStdString((raiz / pastas[i]).string()));
+    }
+    ~DesktopDeTeste()
+    {
+        for (int i = 0; i < 3; ++i)
+            anteriores[i].isNull() ? qunsetenv(variaveis[i]) : qputenv(variaveis[i], anteriores[i]);
+    }
+    const char* variaveis[3] = {"XDG_DATA_DIRS", "XDG_DATA_HOME", "TMPDIR"};
+    const char* pastas[3] = {"sistema", "usuario", "sistema/tmp"};
+    const QByteArray anteriores[3] = {qgetenv(variaveis[0]), qgetenv(variaveis[1]), qgetenv(variaveis[2])};
+    Testes::PastaTemporaria raiz;
+};
 
 } // namespace
 
@@ -71,17 +102,28 @@ private slots:
         std::filesystem::remove_all(planilha.parent_path());
     }
 
+    void aplicativoPadraoDoDesktopAbreAPlanilha()
+    {
+        DesktopDeTeste desktop(true);
+        EscopoDialogos dialogos;
+        TListaLogAlertasAndErros lista;
+        TLogView tela(TLogAlertasAndErros{QString(), QString(), &lista, QString()}, CriarExportacaoPlanilha());
+        tela.show();
+        ClicarExcel(tela);
+        QVERIFY(dialogos->caixas.empty());
+        QTRY_VERIFY(std::filesystem::exists(desktop.raiz / "app.abriu"));
+        QFile abriu(QString::fromStdString((desktop.raiz / "app.abriu").string()));
+        QVERIFY(abriu.open(QIODevice::ReadOnly) && std::filesystem::exists(abriu.readAll().trimmed().toStdString()));
+    }
+
     void semAplicativoQueAbraAMensagemUnicaEAJanelaFica()
     {
         EscopoDialogos dialogos;
         TListaLogAlertasAndErros lista{Achado(QStringLiteral("a"), QString(), QStringLiteral("b"))};
         TLogAlertasAndErros buffer;
         buffer.FLista = &lista;
-        std::filesystem::path recusada;
-        TLogView tela(buffer, CriarExportacaoPlanilha([&](const std::filesystem::path& p) {
-            recusada = p;
-            return false;
-        }));
+        DesktopDeTeste desktop(false);
+        TLogView tela(buffer, CriarExportacaoPlanilha());
         tela.show();
         ClicarExcel(tela);
         QCOMPARE(dialogos->caixas.size(), std::size_t(1));
@@ -89,8 +131,7 @@ private slots:
         QCOMPARE(dialogos->caixas[0].texto, QStringLiteral("Versão do Ms-Excel incompatível."));
         QVERIFY(tela.isVisible());
         // The workbook nobody opened does not stay behind.
-        QVERIFY(!recusada.empty());
-        QVERIFY(!std::filesystem::exists(recusada.parent_path()));
+        QVERIFY(std::filesystem::is_empty(desktop.raiz / "sistema/tmp"));
     }
 };
 

@@ -5,6 +5,10 @@
 #include "RegistroDeTestes.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QToolTip>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -80,11 +84,14 @@ private slots:
         QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo"))->text(), QStringLiteral("Log - Versão 1.01"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->text(), QStringLiteral("Excel"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->text(), QStringLiteral("Sair"));
+        QVERIFY(FiguraNitidaA200(*tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), "excel"));
         const QAbstractItemModel* modelo = Lista(tela)->model();
         QCOMPARE(modelo->columnCount(), 3);
         QCOMPARE(modelo->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Alerta"));
         QCOMPARE(modelo->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Erro"));
         QCOMPARE(modelo->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Correção"));
+        tela.show();
+        QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->contentsMargins(), QMargins(3, 15, 10, 15));
     }
 
     void listaVaziaContaZero()
@@ -154,6 +161,58 @@ private slots:
         tela.resize(1001, 600);
         QTRY_VERIFY(Lista(tela)->viewport()->width() != antes);
         VerificarColunasIguais(*Lista(tela));
+
+        // A border dragged by the user: its widths stay, scroll bar and all.
+        QHeaderView* cabecalho = Lista(tela)->horizontalHeader();
+        const int borda = cabecalho->sectionViewportPosition(2) + cabecalho->sectionSize(2) - 1;
+        const int larga = cabecalho->sectionSize(2) + 300;
+        QTest::mousePress(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda, 5));
+        QTest::mouseMove(cabecalho->viewport(), QPoint(borda + 300, 5));
+        QTest::mouseRelease(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda + 300, 5));
+        QTest::qWait(50); // the scroll bar comes
+        QCOMPARE(cabecalho->sectionSize(2), larga);
+    }
+
+    void tecladoPassaPelaListaEPelosBotoes()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("a"), QStringLiteral("b"))};
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        Lista(tela)->setFocus();
+        const struct { Qt::Key tecla; Qt::KeyboardModifiers modificadores; const char* destino; } passos[] = {
+            {Qt::Key_Tab, {}, "btnExcel"}, {Qt::Key_Tab, {}, "btnClose"}, {Qt::Key_Backtab, Qt::ShiftModifier, "btnExcel"},
+            {Qt::Key_Backtab, Qt::ShiftModifier, "lvAlertasAndErros"}, {Qt::Key_Tab, Qt::ControlModifier, "btnExcel"}};
+        for (const auto& passo : passos) {
+            QTest::keyClick(QApplication::focusWidget(), passo.tecla, passo.modificadores);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(passo.destino));
+        }
+        // The focused flat button is outlined in the title's blue, the other is not.
+        const auto contorno = [&](const char* nome) {
+            return tela.findChild<QWidget*>(QLatin1String(nome))->grab().toImage().pixelColor(2, 25) == QColor(0x53, 0x79, 0xDA);
+        };
+        QVERIFY(contorno("btnExcel") && !contorno("btnClose"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void copiaLinhasComoTextoComTabulacoes()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("NF:\t1"), QStringLiteral("A")), Alerta(QStringLiteral("x"), Atualizar(12))};
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QTableView* lv = Lista(tela);
+        QTest::keyClick(lv, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(lv, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("NF: 1\t\tA\nx\t\t") + Atualizar(12) + u'\n');
+        // The context menu's "Copiar" takes the row selected; the tip shows the cut-off text whole.
+        lv->selectionModel()->select(lv->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        lv->actions().at(0)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x\t\t") + Atualizar(12) + u'\n');
+        QHelpEvent dica(QEvent::ToolTip, lv->visualRect(lv->model()->index(1, 2)).center(), QPoint());
+        QApplication::sendEvent(lv->viewport(), &dica);
+        QCOMPARE(QToolTip::text(), Atualizar(12));
     }
 
     void milhaoDeAchados()

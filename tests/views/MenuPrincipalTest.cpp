@@ -5,12 +5,15 @@
 #include "RegistroDeTestes.h"
 #include "TelaLogModal.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include <optional>
 
@@ -53,6 +56,8 @@ private slots:
         CriarBanco({"tests/fixtures/checks-a.sql"}, *bancos / "checks-a.fdb");
         CriarBanco({"tests/fixtures/no-start-date.sql"}, *bancos / "sem-data.fdb");
         CriarBanco({"tests/fixtures/tipos.sql"}, *bancos / "sem-parametro.fdb");
+        std::filesystem::create_directory(*bancos / std::string(130, 'p'));
+        CriarBanco({"tests/fixtures/checks-a.sql"}, *bancos / std::string(130, 'p') / "checks-a.fdb");
     }
     void cleanupTestCase() { bancos.reset(); }
 
@@ -80,10 +85,17 @@ private slots:
 
     void tituloEBancoDeDados()
     {
-        JanelaDeTeste t(Banco("checks-a.fdb"));
+        const QString caminho = Banco("") + QString(130, u'p') + QStringLiteral("/checks-a.fdb");
+        JanelaDeTeste t(caminho);
         QCOMPARE(t.Texto("pnlTitulo"), QStringLiteral("Quorvane Inicio do Módulo- Versão 1.05"));
-        QCOMPARE(t.Texto("pnlBancoDados"), QStringLiteral("Banco de Dados: ") + Banco("checks-a.fdb"));
+        QCOMPARE(t.Texto("pnlBancoDados"), QStringLiteral("Banco de Dados: ") + caminho);
         QCOMPARE(t.janela.windowTitle(), QStringLiteral("MenuPrincipalView"));
+        // A path this long is cut to fit the window, and shown whole in the tip.
+        t.janela.show();
+        QCOMPARE(t.janela.size(), QSize(700, 400));
+        QHelpEvent dica(QEvent::ToolTip, QPoint(300, 20), t.Controle("pnlBancoDados")->mapToGlobal(QPoint(300, 20)));
+        QApplication::sendEvent(t.Controle("pnlBancoDados"), &dica);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Banco de Dados: ") + caminho);
     }
 
     void motorQueNaoPodeSerCriadoVaiParaORelatorioDeErro()
@@ -122,7 +134,8 @@ private slots:
         QCOMPARE(t.Controle<QPushButton>("btnAnalisar")->text(), QStringLiteral("&Quorvane"));
         QCOMPARE(t.Controle<QPushButton>("btnClose")->text(), QStringLiteral("&Sair"));
         QCOMPARE(t.Controle<QPushButton>("btnAnalisar")->iconSize(), QSize(24, 24));
-        QVERIFY(!t.Controle<QPushButton>("btnAnalisar")->icon().isNull());
+        QVERIFY(FiguraNitidaA200(*t.Controle<QPushButton>("btnAnalisar"), "analisar"));
+        QVERIFY(FiguraNitidaA200(*t.Controle<QPushButton>("btnClose"), "sair"));
 
         const QFont titulo = t.Controle("pnlTitulo")->font();
         QCOMPARE(titulo.family(), QStringLiteral("Segoe UI"));
@@ -162,6 +175,24 @@ private slots:
             auto* botao = t.Controle<QPushButton>(nome);
             QVERIFY2(NegritoSobOMouse(*botao), nome);
         }
+    }
+
+    void teclasDeAcessoNaPaginaAjuda()
+    {
+        JanelaDeTeste t(Banco("checks-a.fdb"));
+        t.janela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&t.janela));
+        t.Controle<QTabWidget>("pgcPrincipal")->setCurrentIndex(1);
+        auto* ajuda = t.Controle<QTextEdit>("redtAjuda");
+        ajuda->setFocus();
+        const QString texto = ajuda->toPlainText();
+        QTest::keyClick(ajuda, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(t.dialogos->modais, 1);
+        QCOMPARE(ajuda->toPlainText(), texto);
+        // After the run the keyboard is the main window's again.
+        QVERIFY(QTest::qWaitForWindowActive(&t.janela));
+        QTest::keyClick(ajuda, Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!t.janela.isVisible());
     }
 
     void sairFechaAJanela()

@@ -1,3 +1,4 @@
+#include "BaseView.h"
 #include "RegistroDeTestes.h"
 #include "TelaEsperaView.h"
 
@@ -113,6 +114,19 @@ private slots:
         TTelaEsperaView::Wait(QStringLiteral("x"), TCor::Azul, QString());
         TTelaEsperaView::Start();
         QCOMPARE(TelasDeEsperaAbertas(), 1);
+    }
+
+    void centradaNaJanelaPrincipalMesmoSemFoco()
+    {
+        TBaseView principal;
+        principal.show();
+        QWidget outra;
+        outra.setGeometry(600, 400, 300, 200);
+        outra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&outra));
+        TTelaEsperaView::Start();
+        TTelaEsperaView::Wait(QStringLiteral("x"), TCor::Azul, QString());
+        QCOMPARE(TTelaEsperaView::TelaEspera()->frameGeometry().center(), principal.frameGeometry().center());
     }
 
     // Not a check: writes the wait screen's picture where scripts/screenshots asks for it.
