@@ -93,6 +93,8 @@ Verificacao CriarAcertoEntradaSemValorUnitario()
         {QStringLiteral(" FROM ")},
         {QStringLiteral("   CUSTO_AQUISICAO_HISTORICO C1 ")},
         {QStringLiteral(" WHERE C1.ZA_FORMA_LANCAMENTO = 'CI' ")},
+        // One NULL in a NOT IN list makes the whole test unknown: the check would find nothing.
+        {QStringLiteral("   AND C1.ZA_PROCOD IS NOT NULL ")},
         {QStringLiteral(" ) ")},
     };
     v.colunas = {{QStringLiteral("NUMERO")}, {QStringLiteral("DATA")}, {QStringLiteral("PROREF")}, {QStringLiteral("QTDE")}, {QStringLiteral("UNITARIO"), true}};
@@ -169,7 +171,8 @@ Verificacao CriarImportacaoSemDespesas()
         {QStringLiteral(" WHERE 1=1")},
         {QStringLiteral("   AND SA3.NOTADATA >= '"), true},
         {QStringLiteral("   AND SUBSTRING (SA4.A4_CFOP_GOVERNO FROM 1 FOR 1) = '3'")},
-        {QStringLiteral("   AND SA3.PEDNUM NOT IN (SELECT SZB.ZB_PEDNUM FROM CUSTO_AQUISICAO_LCT_DESP_IMP SZB)")},
+        // IS NOT NULL: one expense without an order would otherwise hide every document.
+        {QStringLiteral("   AND SA3.PEDNUM NOT IN (SELECT SZB.ZB_PEDNUM FROM CUSTO_AQUISICAO_LCT_DESP_IMP SZB WHERE SZB.ZB_PEDNUM IS NOT NULL)")},
     };
     v.colunas = {{QStringLiteral("NF")}, {QStringLiteral("PEDIDO")}, {QStringLiteral("DATA")}, {QStringLiteral("CFOP")}, {QStringLiteral("TOTAL_NF"), true}};
     v.mensagem = QStringLiteral("NF: %s Pedido: %s Data: %s CFOP: %s Valor: %s");
