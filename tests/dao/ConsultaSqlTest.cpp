@@ -195,8 +195,9 @@ TEST_F(ConsultaSqlTest, CharCortadoPorCaracteresECadaConjuntoPelaTabelaDoFirebir
         for (int b = 0x80; b < 0x100; ++b) {
             const QString doFirebird = consulta.Texto(b - 0x80);
             const char byte = static_cast<char>(b);
-            if (!doFirebird.isEmpty() && doFirebird != QString(QChar(0)))
+            if (!doFirebird.isEmpty() && doFirebird != QString(QChar(0))) {
                 EXPECT_EQ(DecodificarTexto(&byte, 1, id), doFirebird) << nome.toStdString() << ' ' << std::hex << b;
+            }
         }
     }
     const std::vector<std::pair<QString, QString>> amostras = {
