@@ -26,15 +26,26 @@ std::shared_ptr<iAnalises> TAnalises::New(const FormatoLocal& formato, std::shar
     return std::shared_ptr<iAnalises>(std::move(analises));
 }
 
+std::shared_ptr<iAnalises> TAnalises::NewSemDataCarga(const FormatoLocal& formato)
+{
+    std::unique_ptr<TAnalises> analises(new TAnalises(formato, nullptr));
+    analises->Create(false);
+    return std::shared_ptr<iAnalises>(std::move(analises));
+}
+
 TAnalises::TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog)
     : formato_(formato), telaLog_(std::move(telaLog))
 {
 }
 
-void TAnalises::Create()
+void TAnalises::Create(bool lerDataCarga)
 {
     QryAnalise = std::make_unique<ConsultaSql>(Conexao ? Conexao->GetConexao() : nullptr);
     LogAlertasAndErros.Create(ListaLogAlertasAndErros);
+    if (!lerDataCarga) {
+        DataCargaInicial = QDate();
+        return;
+    }
 
     QryAnalise->LimparSQL();
     QryAnalise->AdicionarLinha(QStringLiteral(" SELECT M6_VALOR AS DATA_INICIO_CUSTO FROM PARAMETRO P1 WHERE P1.M6_ID = 252"));

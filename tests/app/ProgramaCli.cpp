@@ -57,6 +57,9 @@ std::filesystem::path BancoDe(const std::string& nome)
         {"sem-tb002", {"tests/fixtures/checks-a.sql", "tests/fixtures/missing-table.sql"}},
         {"sem-fim", {"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}},
         {"sem-parametro", {"tests/fixtures/tipos.sql"}},
+        {"sem-m6-valor", {"tests/fixtures/checks-a.sql", "tests/fixtures/no-start-date-column.sql"}},
+        {"avisos", {"tests/fixtures/checks-a.sql", "tests/fixtures/null-keys.sql", "tests/fixtures/missing-index.sql"}},
+        {"controles", {"tests/fixtures/checks-a.sql", "tests/fixtures/control-text.sql"}},
     };
     static PastaTemporaria pasta;
     const auto banco = pasta / (nome + ".fdb");

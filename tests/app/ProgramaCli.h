@@ -45,7 +45,8 @@ std::map<QString, QString> ClienteDoServidorDeTeste();
 
 // Fixture databases, made on first use, each with a Config.ini of its own: "checks-a" (read-only:
 // a run that succeeds on it wrote nothing), "estranho" (awkward-text), "sem-data" (no-start-date),
-// "sem-tb002" (missing-table), "sem-fim" (endless-check), "sem-parametro" (tipos: no PARAMETRO table).
+// "sem-tb002" (missing-table), "sem-fim" (endless-check), "sem-parametro" (tipos: no PARAMETRO table),
+// "sem-m6-valor" (no-start-date-column), "avisos" (null-keys and missing-index), "controles" (control-text).
 std::filesystem::path BancoDe(const std::string& nome);
 QString ConfigDe(const std::string& nome);
 // Runs quorvane-cli on a fixture database through --config.

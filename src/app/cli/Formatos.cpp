@@ -4,11 +4,11 @@
 
 namespace Quorvane::Cli {
 
-void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida)
+void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida, bool terminal)
 {
     switch (formato) {
     case FormatoSaida::Texto:
-        EscreverTexto(resultado, saida);
+        EscreverTexto(resultado, saida, terminal);
         break;
     case FormatoSaida::Tsv:
         EscreverTsv(resultado, saida);

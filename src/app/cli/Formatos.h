@@ -8,13 +8,14 @@
 
 namespace Quorvane::Cli {
 
-// Each writer goes through the findings once, writing as it goes, UTF-8.
-void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida);
+// Each writer goes through the findings once, writing as it goes, UTF-8. The text table goes to a
+// person: on a terminal its control characters are shown, not sent.
+void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, bool terminal = false);
 void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida);
 void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida);
 void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida);
 
-void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida);
+void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida, bool terminal = false);
 
 inline void Escrever(QIODevice& saida, QStringView texto)
 {
