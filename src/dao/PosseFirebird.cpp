@@ -4,48 +4,45 @@ namespace Quorvane {
 
 namespace {
 
-// Runs the last step with a status of its own; true when it failed.
-template <class Passo>
-bool Falhou(const ClienteFirebird& cliente, Passo&& passo) noexcept
+// Runs the last step with a status of its own; a step that failed leaves the interface alive.
+template <class Interface, class Passo>
+void TerminarCom(const ClienteFirebird& cliente, Interface* interface, Passo passo) noexcept
 {
     Firebird::IStatus* status = cliente.Master()->getStatus();
     Firebird::CheckStatusWrapper wrapper(status);
-    passo(&wrapper);
-    const bool falhou = (wrapper.getState() & Firebird::IStatus::STATE_ERRORS) != 0;
+    (interface->*passo)(&wrapper);
+    if (wrapper.getState() & Firebird::IStatus::STATE_ERRORS)
+        interface->release();
     status->dispose();
-    return falhou;
 }
+
+using Status = Firebird::CheckStatusWrapper;
 
 } // namespace
 
 void Terminar(const ClienteFirebird& cliente, Firebird::IResultSet* resultado) noexcept
 {
-    if (Falhou(cliente, [&](Firebird::CheckStatusWrapper* s) { resultado->close(s); }))
-        resultado->release();
+    TerminarCom(cliente, resultado, &Firebird::IResultSet::close<Status>);
 }
 
 void Terminar(const ClienteFirebird& cliente, Firebird::IStatement* comando) noexcept
 {
-    if (Falhou(cliente, [&](Firebird::CheckStatusWrapper* s) { comando->free(s); }))
-        comando->release();
+    TerminarCom(cliente, comando, &Firebird::IStatement::free<Status>);
 }
 
 void Terminar(const ClienteFirebird& cliente, Firebird::ITransaction* transacao) noexcept
 {
-    if (Falhou(cliente, [&](Firebird::CheckStatusWrapper* s) { transacao->rollback(s); }))
-        transacao->release();
+    TerminarCom(cliente, transacao, &Firebird::ITransaction::rollback<Status>);
 }
 
 void Terminar(const ClienteFirebird& cliente, Firebird::IAttachment* anexo) noexcept
 {
-    if (Falhou(cliente, [&](Firebird::CheckStatusWrapper* s) { anexo->detach(s); }))
-        anexo->release();
+    TerminarCom(cliente, anexo, &Firebird::IAttachment::detach<Status>);
 }
 
 void Terminar(const ClienteFirebird& cliente, Firebird::IBlob* blob) noexcept
 {
-    if (Falhou(cliente, [&](Firebird::CheckStatusWrapper* s) { blob->close(s); }))
-        blob->release();
+    TerminarCom(cliente, blob, &Firebird::IBlob::close<Status>);
 }
 
 void Terminar(const ClienteFirebird&, Firebird::IMessageMetadata* metadados) noexcept
