@@ -54,9 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const QString geral = Quorvane::FormatarReal(real, br);
     if (std::isfinite(real) && geral.isEmpty())
         std::abort();
-    float simples;
-    std::memcpy(&simples, dados, sizeof simples);
-    (void)Quorvane::FormatarRealSimples(simples, br);
     if (Quorvane::FormatarDecimal(inteiro, escala, br).isEmpty())
         std::abort();
     return 0;

@@ -1,5 +1,5 @@
-// Any bytes in any character set: decoding never fails, and single-byte sets keep one
-// character per byte.
+// Any bytes in any character set: decoding never fails, single-byte sets keep one character per
+// byte, and no surrogate is left without its pair.
 #include "DecodificacaoTexto.h"
 
 #include <cstdint>
@@ -14,5 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const QString texto = Quorvane::DecodificarTexto(bytes, tamanho - 1, charSet);
     if (Quorvane::BytesPorCaractere(charSet) == 1 && static_cast<std::size_t>(texto.size()) != tamanho - 1)
         std::abort();
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        else if (texto[i].isSurrogate())
+            std::abort();
+    }
     return 0;
 }

@@ -26,24 +26,35 @@ std::shared_ptr<iAnalises> TAnalises::New(const FormatoLocal& formato, std::shar
     return std::shared_ptr<iAnalises>(std::move(analises));
 }
 
+std::shared_ptr<iAnalises> TAnalises::NewSemDataCarga(const FormatoLocal& formato)
+{
+    std::unique_ptr<TAnalises> analises(new TAnalises(formato, nullptr));
+    analises->Create(false);
+    return std::shared_ptr<iAnalises>(std::move(analises));
+}
+
 TAnalises::TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog)
     : formato_(formato), telaLog_(std::move(telaLog))
 {
 }
 
-void TAnalises::Create()
+void TAnalises::Create(bool lerDataCarga)
 {
     QryAnalise = std::make_unique<ConsultaSql>(Conexao ? Conexao->GetConexao() : nullptr);
     LogAlertasAndErros.Create(ListaLogAlertasAndErros);
+    if (!lerDataCarga) {
+        DataCargaInicial = QDate();
+        return;
+    }
 
     QryAnalise->LimparSQL();
     QryAnalise->AdicionarLinha(QStringLiteral(" SELECT M6_VALOR AS DATA_INICIO_CUSTO FROM PARAMETRO P1 WHERE P1.M6_ID = 252"));
     QryAnalise->Abrir();
     if (!QryAnalise->Eof()) {
         const QString texto = CampoComoTexto(*QryAnalise, QryAnalise->IndiceCampo(QStringLiteral("DATA_INICIO_CUSTO")), formato_);
-        // A text that is not a date leaves the value as it was.
+        // A text that is not a date leaves the value as it was; day 0 is no date at all.
         if (const auto data = LerDataLocal(texto, formato_, QDate::currentDate()))
-            DataCargaInicial = *data;
+            DataCargaInicial = *data == QDate(1899, 12, 30) ? QDate() : *data;
     } else {
         DataCargaInicial = QDate();
     }

@@ -16,6 +16,9 @@ public:
     // is destroyed again and the database error passes on.
     static std::shared_ptr<iAnalises> New(const FormatoLocal& formato = FormatoLocal::DoSistema(),
                                           std::shared_ptr<iTelaLog> telaLog = nullptr);
+    // An engine without a start date, for a database whose start date cannot be read at all: the
+    // checks that need none can still run.
+    static std::shared_ptr<iAnalises> NewSemDataCarga(const FormatoLocal& formato = FormatoLocal::DoSistema());
 
     ~TAnalises() override;
 
@@ -35,7 +38,7 @@ public:
 
 private:
     TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog);
-    void Create();
+    void Create(bool lerDataCarga = true);
 
     FormatoLocal formato_;
     std::shared_ptr<iTelaLog> telaLog_;

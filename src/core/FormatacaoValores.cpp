@@ -3,7 +3,6 @@
 #include "ConsultaSql.h"
 #include "Erro.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -226,16 +225,6 @@ QString FormatarReal(double valor, const FormatoLocal& formato)
     return FormaGeral(DeCientifico(texto), formato);
 }
 
-QString FormatarRealSimples(float valor, const FormatoLocal& formato)
-{
-    if (!std::isfinite(valor))
-        return NaoFinito(valor);
-    char texto[40];
-    const auto fim = std::to_chars(texto, texto + sizeof texto - 1, valor, std::chars_format::scientific).ptr;
-    *fim = '\0';
-    return FormaGeral(DeCientifico(texto), formato);
-}
-
 QString FormatarDinheiro(double valor, const FormatoLocal& formato)
 {
     if (!std::isfinite(valor))
@@ -265,7 +254,6 @@ QString CampoComoTexto(const ConsultaSql& consulta, int indice, const FormatoLoc
     case TipoCampo::Decimal:
         return FormatarDecimal(consulta.Inteiro(indice), campo.escala, formato);
     case TipoCampo::Float:
-        return FormatarRealSimples(static_cast<float>(consulta.Real(indice)), formato);
     case TipoCampo::Double:
         return FormatarReal(consulta.Real(indice), formato);
     case TipoCampo::Data:

@@ -21,9 +21,8 @@ QString FormatarInteiro(std::int64_t valor);
 // the decimal separator, and no separator when no decimals remain (10.0000 gives 10).
 QString FormatarDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato);
 // The general form: at most 15 significant digits, scientific only for very large or small values.
+// A FLOAT column too: its value, not its shortest single-precision digits.
 QString FormatarReal(double valor, const FormatoLocal& formato);
-// A float column: its shortest exact decimal, then the general form.
-QString FormatarRealSimples(float valor, const FormatoLocal& formato);
 // Money, "##,###,##0.00": two decimals rounded half away from zero on the amount's decimal form
 // taken to 18 significant digits; a negative amount that rounds to zero has no sign.
 QString FormatarDinheiro(double valor, const FormatoLocal& formato);

@@ -23,13 +23,11 @@ void Numero(QString& destino, int valor, int largura)
 std::optional<PadraoDataHora> PadraoDataHora::Compilar(const QString& padrao, const QString& am, const QString& pm)
 {
     PadraoDataHora resultado;
-    resultado.am_ = am;
-    resultado.pm_ = pm;
     const auto literal = [&](const QString& texto) {
         if (!resultado.pedacos_.empty() && resultado.pedacos_.back().campo == Campo::Literal)
             resultado.pedacos_.back().literal += texto;
         else
-            resultado.pedacos_.push_back({Campo::Literal, 0, texto});
+            resultado.pedacos_.push_back({Campo::Literal, 0, texto, {}});
     };
     for (qsizetype i = 0; i < padrao.size();) {
         const QChar c = padrao[i];
@@ -55,24 +53,33 @@ std::optional<PadraoDataHora> PadraoDataHora::Compilar(const QString& padrao, co
         }
         const int largura = static_cast<int>(n);
         if (c == u'd' && n <= 2)
-            resultado.pedacos_.push_back({Campo::Dia, largura, {}});
+            resultado.pedacos_.push_back({Campo::Dia, largura, {}, {}});
         else if (c == u'M' && n <= 2)
-            resultado.pedacos_.push_back({Campo::Mes, largura, {}});
+            resultado.pedacos_.push_back({Campo::Mes, largura, {}, {}});
         else if (c == u'y' && n == 2)
-            resultado.pedacos_.push_back({Campo::Ano2, 2, {}});
+            resultado.pedacos_.push_back({Campo::Ano2, 2, {}, {}});
         else if (c == u'y' && n == 4)
-            resultado.pedacos_.push_back({Campo::Ano4, 4, {}});
+            resultado.pedacos_.push_back({Campo::Ano4, 4, {}, {}});
         else if (c == u'H' && n <= 2)
-            resultado.pedacos_.push_back({Campo::Hora24, largura, {}});
+            resultado.pedacos_.push_back({Campo::Hora24, largura, {}, {}});
         else if (c == u'h' && n <= 2)
-            resultado.pedacos_.push_back({Campo::Hora12, largura, {}});
+            resultado.pedacos_.push_back({Campo::Hora12, largura, {}, {}});
         else if (c == u'm' && n <= 2)
-            resultado.pedacos_.push_back({Campo::Minuto, largura, {}});
+            resultado.pedacos_.push_back({Campo::Minuto, largura, {}, {}});
         else if (c == u's' && n <= 2)
-            resultado.pedacos_.push_back({Campo::Segundo, largura, {}});
-        else if ((c == u'A' || c == u'a') && n <= 2 && padrao.mid(i, 2).compare(QLatin1String("ap"), Qt::CaseInsensitive) == 0)
-            resultado.pedacos_.push_back({Campo::AmPm, 0, {}}), n = 2;
-        else
+            resultado.pedacos_.push_back({Campo::Segundo, largura, {}, {}});
+        else if (c == u'A' || c == u'a') {
+            // As Qt reads them: "AP" and "A" upper case, "ap" and "a" lower case, "Ap" and "aP"
+            // the locale's own text.
+            const QChar p = i + 1 < padrao.size() ? padrao[i + 1] : QChar();
+            const bool par = p == u'p' || p == u'P';
+            const bool comoLocale = par && (c == u'A') != (p == u'P');
+            const auto caixa = [&](const QString& texto) {
+                return comoLocale ? texto : c == u'A' ? texto.toUpper() : texto.toLower();
+            };
+            resultado.pedacos_.push_back({Campo::AmPm, 0, caixa(am), caixa(pm)});
+            n = par ? 2 : 1;
+        } else
             return std::nullopt;
         i += n;
     }
@@ -111,7 +118,7 @@ void PadraoDataHora::Escrever(QString& destino, QDate data, QTime hora) const
             Numero(destino, hora.second(), p.largura);
             break;
         case Campo::AmPm:
-            destino += hora.hour() < 12 ? am_ : pm_;
+            destino += hora.hour() < 12 ? p.literal : p.pm;
             break;
         }
     }

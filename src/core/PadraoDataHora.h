@@ -22,11 +22,10 @@ private:
     struct Pedaco {
         Campo campo;
         int largura; // digits, with leading zeros up to this
-        QString literal;
+        QString literal; // the text of a literal; AM's text, in the pattern's case
+        QString pm;
     };
     std::vector<Pedaco> pedacos_;
-    QString am_;
-    QString pm_;
 };
 
 } // namespace Quorvane

@@ -49,6 +49,24 @@ std::array<double, 3> Larguras(const TListaLogAlertasAndErros& achados)
     return larguras;
 }
 
+// A cell's text as XML may hold it: the characters XML forbids (C0 controls other than tab, CR
+// and LF, U+FFFE, U+FFFF, a surrogate without its pair) become U+FFFD, so that a NUL no longer
+// ends the cell; cut at the cell's limit without splitting a pair.
+QString TextoDaCelula(const QString& texto)
+{
+    QString celula = texto.left(MaximoCaracteresCelula);
+    if (!celula.isEmpty() && celula.back().isHighSurrogate() && texto.size() > celula.size())
+        celula.chop(1);
+    for (qsizetype i = 0; i < celula.size(); ++i) {
+        const char16_t c = celula[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < celula.size() && celula[i + 1].isLowSurrogate())
+            ++i;
+        else if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF || QChar::isSurrogate(c))
+            celula[i] = QChar::ReplacementCharacter;
+    }
+    return celula;
+}
+
 QString Falha(const std::filesystem::path& arquivo, lxw_error erro)
 {
     return QStringLiteral("Não foi possível gravar a planilha %1: %2")
@@ -109,7 +127,7 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
     const auto escrever = [&](lxw_row_t linha, lxw_col_t coluna, const QString& texto) {
         if (texto.isEmpty())
             return;
-        const QByteArray utf8 = texto.left(MaximoCaracteresCelula).toUtf8();
+        const QByteArray utf8 = TextoDaCelula(texto).toUtf8();
         const lxw_error erro = worksheet_write_string(planilha, linha, coluna, utf8.constData(), nullptr);
         if (erro != LXW_NO_ERROR)
             throw Erro(Falha(arquivo, erro));

@@ -20,6 +20,20 @@ struct ColunaAchado {
     bool dinheiro = false;
 };
 
+// An index the statement needs to run in time linear in the data (one whose first column is this
+// column), and the statement a DBA could run to create it.
+struct IndiceDeApoio {
+    QString tabela;
+    QString coluna;
+    QString criacao;
+};
+
+// A key column the statement reads through NOT IN: its NULL rows are data problems of their own.
+struct ChaveLida {
+    QString tabela;
+    QString coluna;
+};
+
 // A check as data: what the one check mechanism needs to run it.
 struct Verificacao {
     QString nome;
@@ -30,6 +44,8 @@ struct Verificacao {
     QString correcao;
     // When set, the correction is followed by this column as text and ";".
     QString colunaCorrecao;
+    std::vector<IndiceDeApoio> indices;
+    std::vector<ChaveLida> chaves;
 
     bool UsaData() const
     {

@@ -52,6 +52,8 @@ Verificacao CriarPrimeiroLancamentoSaidaMovimentaEstoque()
     v.colunas = {{QStringLiteral("ZA_PROREF")}, {QStringLiteral("ZA_QTDE_SAIDA")}};
     v.mensagem = QStringLiteral("Referencia: %s Qtde Saída: %s");
     v.correcao = QStringLiteral("Entendemos que o produto poderia ter uma carga inicial");
+    v.indices = {{QStringLiteral("CUSTO_AQUISICAO_HISTORICO"), QStringLiteral("ZA_ID"),
+                  QStringLiteral("CREATE INDEX IDX_ZA_ID ON CUSTO_AQUISICAO_HISTORICO (ZA_ID);")}};
     return v;
 }
 
@@ -93,12 +95,18 @@ Verificacao CriarAcertoEntradaSemValorUnitario()
         {QStringLiteral(" FROM ")},
         {QStringLiteral("   CUSTO_AQUISICAO_HISTORICO C1 ")},
         {QStringLiteral(" WHERE C1.ZA_FORMA_LANCAMENTO = 'CI' ")},
+        // One NULL in a NOT IN list makes the whole test unknown: the check would find nothing.
+        {QStringLiteral("   AND C1.ZA_PROCOD IS NOT NULL ")},
         {QStringLiteral(" ) ")},
     };
     v.colunas = {{QStringLiteral("NUMERO")}, {QStringLiteral("DATA")}, {QStringLiteral("PROREF")}, {QStringLiteral("QTDE")}, {QStringLiteral("UNITARIO"), true}};
     v.mensagem = QStringLiteral("Numero: %s Data: %s Referência: %s Qtde: %s Unitário: %s");
     v.correcao = QStringLiteral("UPDATE ACERTOS SET CONSIDERA_PRECO_INFORMADO = 'N' WHERE NUMERO = ");
     v.colunaCorrecao = QStringLiteral("NUMERO");
+    v.indices = {{QStringLiteral("CUSTO_AQUISICAO_HISTORICO"), QStringLiteral("ZA_PROCOD"),
+                  QStringLiteral("CREATE INDEX IDX_ZA_PROCOD ON CUSTO_AQUISICAO_HISTORICO (ZA_PROCOD);")},
+                 {QStringLiteral("CADPRO"), QStringLiteral("PROCOD"), QStringLiteral("CREATE INDEX IDX_CADPRO_PROCOD ON CADPRO (PROCOD);")}};
+    v.chaves = {{QStringLiteral("CUSTO_AQUISICAO_HISTORICO"), QStringLiteral("ZA_PROCOD")}};
     return v;
 }
 
@@ -146,6 +154,7 @@ Verificacao CriarCFOPConsumoMovimentandoEstoque()
     v.colunas = {{QStringLiteral("NATCOD")}, {QStringLiteral("ESTOQUE")}};
     v.mensagem = QStringLiteral("CFOP: %s Movimentar Estoque: %s");
     v.correcao = QStringLiteral("CFOP de consumo e/ou ativo marcado como movimentar estoque, revisar se a entrada e a saída seguem a mesma regra");
+    v.indices = {{QStringLiteral("TB002"), QStringLiteral("F4_CFOP"), QStringLiteral("CREATE INDEX IDX_TB002_F4_CFOP ON TB002 (F4_CFOP);")}};
     return v;
 }
 
@@ -169,11 +178,16 @@ Verificacao CriarImportacaoSemDespesas()
         {QStringLiteral(" WHERE 1=1")},
         {QStringLiteral("   AND SA3.NOTADATA >= '"), true},
         {QStringLiteral("   AND SUBSTRING (SA4.A4_CFOP_GOVERNO FROM 1 FOR 1) = '3'")},
-        {QStringLiteral("   AND SA3.PEDNUM NOT IN (SELECT SZB.ZB_PEDNUM FROM CUSTO_AQUISICAO_LCT_DESP_IMP SZB)")},
+        // IS NOT NULL: one expense without an order would otherwise hide every document.
+        {QStringLiteral("   AND SA3.PEDNUM NOT IN (SELECT SZB.ZB_PEDNUM FROM CUSTO_AQUISICAO_LCT_DESP_IMP SZB WHERE SZB.ZB_PEDNUM IS NOT NULL)")},
     };
     v.colunas = {{QStringLiteral("NF")}, {QStringLiteral("PEDIDO")}, {QStringLiteral("DATA")}, {QStringLiteral("CFOP")}, {QStringLiteral("TOTAL_NF"), true}};
     v.mensagem = QStringLiteral("NF: %s Pedido: %s Data: %s CFOP: %s Valor: %s");
     v.correcao = QStringLiteral("Analisar os documentos, pois faltam lançamentos de despesas de importação");
+    v.indices = {{QStringLiteral("CUSTO_AQUISICAO_LCT_DESP_IMP"), QStringLiteral("ZB_PEDNUM"),
+                  QStringLiteral("CREATE INDEX IDX_ZB_PEDNUM ON CUSTO_AQUISICAO_LCT_DESP_IMP (ZB_PEDNUM);")},
+                 {QStringLiteral("NOTAPRO"), QStringLiteral("NOTANUM"), QStringLiteral("CREATE INDEX IDX_NOTAPRO_NOTANUM ON NOTAPRO (NOTANUM);")}};
+    v.chaves = {{QStringLiteral("CUSTO_AQUISICAO_LCT_DESP_IMP"), QStringLiteral("ZB_PEDNUM")}};
     return v;
 }
 
@@ -201,6 +215,7 @@ Verificacao CriarImportacaoSemFOB()
     v.colunas = {{QStringLiteral("NOTANUM_DISPLAY")}, {QStringLiteral("PEDNUM")}, {QStringLiteral("NOTADATA")}, {QStringLiteral("NATOPE")}, {QStringLiteral("A4_VR_FOB_ITEM"), true}};
     v.mensagem = QStringLiteral("NF: %s Pedido: %s Data: %s CFOP: %s Valor FOB: %s");
     v.correcao = QStringLiteral("Entrar em Correções Fiscais -> Dados Importação -> Atualizar FOB e Frete internacional de CADA item");
+    v.indices = {{QStringLiteral("NOTAPRO"), QStringLiteral("NOTANUM"), QStringLiteral("CREATE INDEX IDX_NOTAPRO_NOTANUM ON NOTAPRO (NOTANUM);")}};
     return v;
 }
 

@@ -4,6 +4,8 @@
 
 #include <dlfcn.h>
 
+#include <cstring>
+
 #include <map>
 #include <mutex>
 #include <vector>
@@ -86,6 +88,19 @@ QString ClienteFirebird::TextoDoStatus(Firebird::IStatus* status) const
             return QString::fromUtf8(texto.data(), static_cast<qsizetype>(std::min<size_t>(escritos, texto.size())));
         texto.resize(texto.size() * 4);
     }
+}
+
+QString ClienteFirebird::SqlStateDoStatus(Firebird::IStatus* status) const
+{
+    // Firebird 3 puts no SQLSTATE in the status itself: the client maps the codes to one. Its
+    // fb_sqlstate only reads the vector, and the OO interface has no such call.
+    using FbSqlState = void (*)(char*, const intptr_t*);
+    const auto sqlState = reinterpret_cast<FbSqlState>(dlsym(biblioteca_, "fb_sqlstate"));
+    if (!sqlState)
+        return {};
+    char texto[FB_SQLSTATE_SIZE] = {};
+    sqlState(texto, status->getErrors());
+    return QString::fromLatin1(texto, static_cast<qsizetype>(strnlen(texto, sizeof texto)));
 }
 
 } // namespace Quorvane

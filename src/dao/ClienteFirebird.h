@@ -30,6 +30,8 @@ public:
 
     // The client's own text for a failed status.
     QString TextoDoStatus(Firebird::IStatus* status) const;
+    // The SQLSTATE of a failed status ("42S02"), from the client's own table; empty without one.
+    QString SqlStateDoStatus(Firebird::IStatus* status) const;
 
 private:
     ClienteFirebird(void* biblioteca, Firebird::IMaster* master);

@@ -71,22 +71,14 @@ void ConexaoSql::Conectar()
         if (paginasCache_ > 0)
             dpb->insertInt(&status, isc_dpb_num_buffers, paginasCache_);
 
-        anexo_ = cliente.Dispatcher()->attachDatabase(&status, Bytes(banco).c_str(),
-                                                      dpb->getBufferLength(&status), dpb->getBuffer(&status));
+        anexo_ = PosseFirebird(cliente, cliente.Dispatcher()->attachDatabase(&status, Bytes(banco).c_str(),
+                                                                             dpb->getBufferLength(&status), dpb->getBuffer(&status)));
     });
 }
 
 void ConexaoSql::Desconectar() noexcept
 {
-    if (!anexo_)
-        return;
-    Firebird::IStatus* status = cliente_->Master()->getStatus();
-    Firebird::CheckStatusWrapper wrapper(status);
-    anexo_->detach(&wrapper);
-    if (wrapper.getState() & Firebird::IStatus::STATE_ERRORS)
-        anexo_->release(); // a lost server: let go of our end all the same
-    anexo_ = nullptr;
-    status->dispose();
+    anexo_.Soltar();
 }
 
 void ConexaoSql::CancelarOperacao() noexcept

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "PosseFirebird.h"
+
 #include <QString>
 #include <memory>
 #include <utility>
 #include <vector>
-
-namespace Firebird {
-class IAttachment;
-}
 
 namespace Quorvane {
 
@@ -17,8 +15,9 @@ class ClienteFirebird;
 //
 // User, password, role and dialect go into the attachment. The parameters that only a driver
 // layer would read are kept and honoured where they mean something here: "trim char" False
-// (CHAR values are never trimmed), "blobsize" -1 (blobs are read whole), "isolationlevel" and
-// "waitonlock" (every statement runs in its own read-committed, wait transaction).
+// (CHAR values are never trimmed), "blobsize" -1 (blobs are read whole) and "waitonlock" (every
+// statement waits on locks). Every statement runs in a read-only snapshot transaction of its own
+// rather than the "isolationlevel" read committed: one statement must see one committed state.
 class ConexaoSql {
 public:
     static constexpr const char* BibliotecaPadrao = "libfbclient.so.2";
@@ -39,12 +38,12 @@ public:
 
     void Conectar();
     void Desconectar() noexcept;
-    bool Conectado() const { return anexo_ != nullptr; }
+    bool Conectado() const { return static_cast<bool>(anexo_); }
 
     // Asks the server to cancel the statement running on this attachment (from any thread).
     void CancelarOperacao() noexcept;
 
-    Firebird::IAttachment* Anexo() const { return anexo_; }
+    Firebird::IAttachment* Anexo() const { return anexo_.get(); }
     const ClienteFirebird& Cliente() const { return *cliente_; }
 
 private:
@@ -52,7 +51,7 @@ private:
     std::string biblioteca_ = BibliotecaPadrao;
     int paginasCache_ = 0;
     std::shared_ptr<ClienteFirebird> cliente_;
-    Firebird::IAttachment* anexo_ = nullptr;
+    PosseFirebird<Firebird::IAttachment> anexo_;
 };
 
 } // namespace Quorvane

@@ -11,12 +11,28 @@ namespace Quorvane {
 struct ConsultaSql::Estado {
     const ClienteFirebird& cliente;
     StatusFirebird status;
-    Firebird::ITransaction* transacao = nullptr;
-    Firebird::IStatement* comando = nullptr;
-    Firebird::IMessageMetadata* metadados = nullptr;
-    Firebird::IResultSet* resultado = nullptr;
+    // Declared in the order they are opened: they end in reverse.
+    PosseFirebird<Firebird::ITransaction> transacao;
+    PosseFirebird<Firebird::IStatement> comando;
+    PosseFirebird<Firebird::IMessageMetadata> metadados;
+    PosseFirebird<Firebird::IResultSet> resultado;
 
     explicit Estado(const ClienteFirebird& c) : cliente(c), status(c) {}
+
+    // The statement is over: its handles go and its transaction is committed. On a failure the
+    // holders end what is left.
+    void Concluir()
+    {
+        ChamarCliente(cliente, [&] {
+            resultado->close(status.Ptr());
+            resultado.Liberado();
+            comando->free(status.Ptr());
+            comando.Liberado();
+            metadados.Soltar();
+            transacao->commit(status.Ptr());
+            transacao.Liberado();
+        });
+    }
 };
 
 namespace {
@@ -51,6 +67,48 @@ TipoCampo TipoDe(unsigned tipoSql, int escala, unsigned subTipo)
     default:
         return TipoCampo::Desconhecido;
     }
+}
+
+constexpr unsigned Bit(TipoCampo tipo)
+{
+    return 1u << static_cast<unsigned>(tipo);
+}
+
+constexpr unsigned Textos = Bit(TipoCampo::Char) | Bit(TipoCampo::Varchar) | Bit(TipoCampo::Blob);
+constexpr unsigned Inteiros = Bit(TipoCampo::Inteiro) | Bit(TipoCampo::Decimal) | Bit(TipoCampo::Booleano);
+constexpr unsigned Reais = Bit(TipoCampo::Float) | Bit(TipoCampo::Double) | Bit(TipoCampo::Inteiro) | Bit(TipoCampo::Decimal);
+constexpr unsigned Datas = Bit(TipoCampo::Data) | Bit(TipoCampo::Timestamp);
+constexpr unsigned Horas = Bit(TipoCampo::Hora) | Bit(TipoCampo::Timestamp);
+
+const char* NomeDoTipo(TipoCampo tipo)
+{
+    switch (tipo) {
+    case TipoCampo::Char:
+        return "CHAR";
+    case TipoCampo::Varchar:
+        return "VARCHAR";
+    case TipoCampo::Inteiro:
+        return "INTEGER";
+    case TipoCampo::Decimal:
+        return "NUMERIC";
+    case TipoCampo::Float:
+        return "FLOAT";
+    case TipoCampo::Double:
+        return "DOUBLE PRECISION";
+    case TipoCampo::Data:
+        return "DATE";
+    case TipoCampo::Hora:
+        return "TIME";
+    case TipoCampo::Timestamp:
+        return "TIMESTAMP";
+    case TipoCampo::Booleano:
+        return "BOOLEAN";
+    case TipoCampo::Blob:
+        return "BLOB";
+    case TipoCampo::Desconhecido:
+        break;
+    }
+    return "desconhecido";
 }
 
 template <class T>
@@ -119,38 +177,41 @@ void ConsultaSql::Abrir()
                 Firebird::IXpbBuilder* b;
                 ~Descarte() { b->dispose(); }
             } descarte{tpb};
+            // A snapshot: under read committed one statement could count some of a concurrent
+            // transaction's rows and not others, a state the database never had.
             tpb->insertTag(e.status.Ptr(), isc_tpb_read);
-            tpb->insertTag(e.status.Ptr(), isc_tpb_read_committed);
-            tpb->insertTag(e.status.Ptr(), isc_tpb_rec_version);
+            tpb->insertTag(e.status.Ptr(), isc_tpb_concurrency);
             tpb->insertTag(e.status.Ptr(), isc_tpb_wait);
-            e.transacao = conexao_->Anexo()->startTransaction(e.status.Ptr(), tpb->getBufferLength(e.status.Ptr()),
-                                                                tpb->getBuffer(e.status.Ptr()));
+            e.transacao = PosseFirebird(cliente, conexao_->Anexo()->startTransaction(
+                                                     e.status.Ptr(), tpb->getBufferLength(e.status.Ptr()), tpb->getBuffer(e.status.Ptr())));
 
             const QByteArray sql = Comando().toUtf8();
-            e.comando = conexao_->Anexo()->prepare(e.status.Ptr(), e.transacao, static_cast<unsigned>(sql.size()),
-                                                   sql.constData(), 3, Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+            e.comando = PosseFirebird(cliente, conexao_->Anexo()->prepare(e.status.Ptr(), e.transacao.get(),
+                                                                          static_cast<unsigned>(sql.size()), sql.constData(), 3,
+                                                                          Firebird::IStatement::PREPARE_PREFETCH_METADATA));
             if (e.comando->getType(e.status.Ptr()) != isc_info_sql_stmt_select)
                 throw Erro(QStringLiteral("Somente comandos SELECT podem ser executados"));
 
-            e.metadados = e.comando->getOutputMetadata(e.status.Ptr());
-            const unsigned quantidade = e.metadados->getCount(e.status.Ptr());
+            e.metadados = PosseFirebird(cliente, e.comando->getOutputMetadata(e.status.Ptr()));
+            Firebird::IMessageMetadata* m = e.metadados.get();
+            const unsigned quantidade = m->getCount(e.status.Ptr());
             campos_.clear();
             campos_.reserve(quantidade);
             for (unsigned i = 0; i < quantidade; ++i) {
                 CampoSql campo;
-                campo.nome = QString::fromUtf8(e.metadados->getAlias(e.status.Ptr(), i));
-                campo.tipoSql = e.metadados->getType(e.status.Ptr(), i) & ~1u;
-                campo.escala = e.metadados->getScale(e.status.Ptr(), i);
-                campo.comprimento = e.metadados->getLength(e.status.Ptr(), i);
-                campo.subTipo = static_cast<unsigned>(e.metadados->getSubType(e.status.Ptr(), i));
-                campo.charSet = e.metadados->getCharSet(e.status.Ptr(), i);
-                campo.deslocamento = e.metadados->getOffset(e.status.Ptr(), i);
-                campo.deslocamentoNulo = e.metadados->getNullOffset(e.status.Ptr(), i);
+                campo.nome = QString::fromUtf8(m->getAlias(e.status.Ptr(), i));
+                campo.tipoSql = m->getType(e.status.Ptr(), i) & ~1u;
+                campo.escala = m->getScale(e.status.Ptr(), i);
+                campo.comprimento = m->getLength(e.status.Ptr(), i);
+                campo.subTipo = static_cast<unsigned>(m->getSubType(e.status.Ptr(), i));
+                campo.charSet = m->getCharSet(e.status.Ptr(), i);
+                campo.deslocamento = m->getOffset(e.status.Ptr(), i);
+                campo.deslocamentoNulo = m->getNullOffset(e.status.Ptr(), i);
                 campo.tipo = TipoDe(campo.tipoSql, campo.escala, campo.subTipo);
                 campos_.push_back(std::move(campo));
             }
-            linha_.assign(e.metadados->getMessageLength(e.status.Ptr()), 0);
-            e.resultado = e.comando->openCursor(e.status.Ptr(), e.transacao, nullptr, nullptr, e.metadados, 0);
+            linha_.assign(m->getMessageLength(e.status.Ptr()), 0);
+            e.resultado = PosseFirebird(cliente, e.comando->openCursor(e.status.Ptr(), e.transacao.get(), nullptr, nullptr, m, 0));
         });
         eof_ = false;
         LerProxima();
@@ -180,16 +241,7 @@ void ConsultaSql::LerProxima()
         return;
     // Every row has been read: the transaction ends here, not when the next statement comes.
     eof_ = true;
-    ChamarCliente(e.cliente, [&] {
-        e.resultado->close(e.status.Ptr());
-        e.resultado = nullptr;
-        e.comando->free(e.status.Ptr());
-        e.comando = nullptr;
-        e.metadados->release();
-        e.metadados = nullptr;
-        e.transacao->commit(e.status.Ptr());
-        e.transacao = nullptr;
-    });
+    e.Concluir();
     estado_.reset();
 }
 
@@ -203,36 +255,32 @@ void ConsultaSql::Fechar(bool confirmar) noexcept
     eof_ = true;
     if (!estado_)
         return;
-    Estado& e = *estado_;
-    Firebird::IStatus* status = e.cliente.Master()->getStatus();
-    Firebird::CheckStatusWrapper w(status);
-    const auto falhou = [&] {
-        const bool erro = (w.getState() & Firebird::IStatus::STATE_ERRORS) != 0;
-        w.init();
-        return erro;
-    };
-    if (e.resultado) {
-        e.resultado->close(&w);
-        if (falhou())
-            e.resultado->release();
+    if (confirmar) {
+        try {
+            estado_->Concluir();
+        } catch (...) {
+            // Not committed: the holders roll back and let go, which ends it all the same.
+        }
     }
-    if (e.comando) {
-        e.comando->free(&w);
-        if (falhou())
-            e.comando->release();
-    }
-    if (e.metadados)
-        e.metadados->release();
-    if (e.transacao) {
-        if (confirmar)
-            e.transacao->commit(&w);
-        else
-            e.transacao->rollback(&w);
-        if (falhou())
-            e.transacao->release();
-    }
-    status->dispose();
     estado_.reset();
+}
+
+const CampoSql& ConsultaSql::Campo(int indice) const
+{
+    if (indice < 0 || indice >= QuantidadeCampos())
+        throw Erro(QStringLiteral("Campo de número %1 fora do resultado, que tem %2 campos").arg(indice).arg(QuantidadeCampos()));
+    return campos_[static_cast<std::size_t>(indice)];
+}
+
+const CampoSql& ConsultaSql::CampoDaLinha(int indice, unsigned tipos, const char* leitura) const
+{
+    const CampoSql& c = Campo(indice);
+    if (eof_ || !estado_)
+        throw Erro(QStringLiteral("Campo '%1' lido sem linha atual: a consulta já passou da última linha").arg(c.nome));
+    if (!(tipos & Bit(c.tipo)))
+        throw Erro(QStringLiteral("Campo '%1' do tipo %2 não pode ser lido como %3")
+                       .arg(c.nome, QLatin1String(NomeDoTipo(c.tipo)), QString::fromUtf8(leitura)));
+    return c;
 }
 
 int ConsultaSql::IndiceCampo(const QString& nome) const
@@ -245,32 +293,30 @@ int ConsultaSql::IndiceCampo(const QString& nome) const
 
 bool ConsultaSql::EhNulo(int indice) const
 {
-    const CampoSql& c = Campo(indice);
+    const CampoSql& c = CampoDaLinha(indice, ~0u, "");
     return Ler<std::int16_t>(&linha_[c.deslocamentoNulo]) != 0;
 }
 
 std::int64_t ConsultaSql::Inteiro(int indice) const
 {
-    const CampoSql& c = Campo(indice);
-    const unsigned char* p = &linha_[c.deslocamento];
+    const CampoSql& c = CampoDaLinha(indice, Inteiros, "número inteiro");
+    const unsigned char* p = Valor(c);
     switch (c.tipoSql) {
     case SQL_SHORT:
         return Ler<std::int16_t>(p);
     case SQL_LONG:
         return Ler<std::int32_t>(p);
-    case SQL_INT64:
-        return Ler<std::int64_t>(p);
     case SQL_BOOLEAN:
         return *p != 0;
     default:
-        return 0;
+        return Ler<std::int64_t>(p);
     }
 }
 
 double ConsultaSql::Real(int indice) const
 {
-    const CampoSql& c = Campo(indice);
-    const unsigned char* p = &linha_[c.deslocamento];
+    const CampoSql& c = CampoDaLinha(indice, Reais, "número real");
+    const unsigned char* p = Valor(c);
     switch (c.tipoSql) {
     case SQL_FLOAT:
         return Ler<float>(p);
@@ -288,55 +334,50 @@ double ConsultaSql::Real(int indice) const
 
 QString ConsultaSql::Texto(int indice) const
 {
-    const CampoSql& c = Campo(indice);
-    const unsigned char* p = &linha_[c.deslocamento];
+    const CampoSql& c = CampoDaLinha(indice, Textos, "texto");
+    const unsigned char* p = Valor(c);
     switch (c.tipoSql) {
     case SQL_VARYING: {
         const auto tamanho = std::min<unsigned>(Ler<std::uint16_t>(p), c.comprimento);
         return DecodificarTexto(reinterpret_cast<const char*>(p + 2), tamanho, c.charSet);
     }
     case SQL_TEXT: {
-        // A CHAR(n) arrives as n times the set's widest character, blank-padded: keep n characters.
+        // A CHAR(n) arrives as n times the set's widest character, blank-padded: keep n
+        // characters, counted as characters (a 4-byte UTF-8 one is two UTF-16 units).
         QString texto = DecodificarTexto(reinterpret_cast<const char*>(p), c.comprimento, c.charSet);
         const unsigned largura = BytesPorCaractere(c.charSet);
         if (largura > 1)
-            texto.truncate(static_cast<qsizetype>(c.comprimento / largura));
+            texto = PrimeirosCaracteres(texto, static_cast<qsizetype>(c.comprimento / largura));
         return texto;
     }
-    case SQL_BLOB: {
+    default: {
         const Estado& e = *estado_;
         std::string bytes;
         ChamarCliente(e.cliente, [&] {
             ISC_QUAD id = Ler<ISC_QUAD>(p);
             StatusFirebird status(e.cliente);
-            Firebird::IBlob* blob = conexao_->Anexo()->openBlob(status.Ptr(), e.transacao, &id, 0, nullptr);
-            try {
-                char pedaco[32768];
-                for (;;) {
-                    unsigned lidos = 0;
-                    const int r = blob->getSegment(status.Ptr(), sizeof pedaco, pedaco, &lidos);
-                    if (r != Firebird::IStatus::RESULT_OK && r != Firebird::IStatus::RESULT_SEGMENT)
-                        break;
-                    bytes.append(pedaco, lidos);
-                }
-                blob->close(status.Ptr());
-            } catch (...) {
-                blob->release();
-                throw;
+            PosseFirebird blob(e.cliente, conexao_->Anexo()->openBlob(status.Ptr(), e.transacao.get(), &id, 0, nullptr));
+            char pedaco[32768];
+            for (;;) {
+                unsigned lidos = 0;
+                const int r = blob->getSegment(status.Ptr(), sizeof pedaco, pedaco, &lidos);
+                if (r != Firebird::IStatus::RESULT_OK && r != Firebird::IStatus::RESULT_SEGMENT)
+                    break;
+                bytes.append(pedaco, lidos);
             }
+            blob->close(status.Ptr());
+            blob.Liberado();
         });
         // Binary blobs have no character set: their bytes are shown one for one.
         return DecodificarTexto(bytes.data(), bytes.size(), c.subTipo == 1 ? c.charSet : CharSet::Octets);
     }
-    default:
-        return {};
     }
 }
 
 QDate ConsultaSql::Data(int indice) const
 {
-    const CampoSql& c = Campo(indice);
-    const unsigned char* p = &linha_[c.deslocamento];
+    const CampoSql& c = CampoDaLinha(indice, Datas, "data");
+    const unsigned char* p = Valor(c);
     unsigned ano = 0, mes = 0, dia = 0;
     const ISC_DATE data = c.tipoSql == SQL_TIMESTAMP ? Ler<ISC_TIMESTAMP>(p).timestamp_date : Ler<ISC_DATE>(p);
     conexao_->Cliente().Util()->decodeDate(data, &ano, &mes, &dia);
@@ -345,8 +386,8 @@ QDate ConsultaSql::Data(int indice) const
 
 unsigned ConsultaSql::FracaoHora(int indice) const
 {
-    const CampoSql& c = Campo(indice);
-    const unsigned char* p = &linha_[c.deslocamento];
+    const CampoSql& c = CampoDaLinha(indice, Horas, "hora");
+    const unsigned char* p = Valor(c);
     return c.tipoSql == SQL_TIMESTAMP ? Ler<ISC_TIMESTAMP>(p).timestamp_time : Ler<ISC_TIME>(p);
 }
 

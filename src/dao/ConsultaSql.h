@@ -41,8 +41,9 @@ struct CampoSql {
 };
 
 // One SELECT statement at a time over the connection: its SQL text as lines, the open result and
-// the current row. Each statement runs in its own read-only, read-committed, wait transaction
-// that is committed as soon as the last row has been read, so nothing stays open while idle.
+// the current row. Each statement runs in its own read-only snapshot transaction, started just
+// before it and committed as soon as the last row has been read: the statement sees one committed
+// state of the database, and nothing stays open while idle.
 class ConsultaSql {
 public:
     explicit ConsultaSql(ConexaoSql* conexao = nullptr);
@@ -68,11 +69,13 @@ public:
     void Fechar() noexcept;
 
     int QuantidadeCampos() const { return static_cast<int>(campos_.size()); }
-    const CampoSql& Campo(int indice) const { return campos_[static_cast<std::size_t>(indice)]; }
+    // Throws Erro for an index outside the result.
+    const CampoSql& Campo(int indice) const;
     // Case-insensitive, like the rest of SQL; throws Erro when the statement has no such column.
     int IndiceCampo(const QString& nome) const;
 
-    // Values of the current row. Each getter expects a column of a kind it can read.
+    // Values of the current row. Each getter reads the kinds listed beside it; another kind, an
+    // index outside the result or no current row (past the last one) throws Erro naming the column.
     bool EhNulo(int indice) const;
     std::int64_t Inteiro(int indice) const;   // Inteiro, Decimal (the scaled integer), Booleano
     double Real(int indice) const;            // Float, Double; also Inteiro and Decimal, converted
@@ -85,6 +88,9 @@ private:
     struct Estado;
     void Fechar(bool confirmar) noexcept;
     void LerProxima();
+    // The column of the current row, if it is of one of the kinds (a mask of TipoCampo bits).
+    const CampoSql& CampoDaLinha(int indice, unsigned tipos, const char* leitura) const;
+    const unsigned char* Valor(const CampoSql& campo) const { return &linha_[campo.deslocamento]; }
 
     ConexaoSql* conexao_;
     QStringList linhas_;

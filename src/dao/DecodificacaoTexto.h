@@ -5,7 +5,8 @@
 
 namespace Quorvane {
 
-// Character-set ids as the Firebird client reports them for text columns.
+// Character-set ids as the Firebird client reports them for text columns (the low byte; the high
+// byte is the collation).
 namespace CharSet {
 constexpr unsigned None = 0;
 constexpr unsigned Octets = 1;
@@ -16,11 +17,18 @@ constexpr unsigned Iso8859_1 = 21;
 constexpr unsigned Win1252 = 53;
 } // namespace CharSet
 
-// Decodes a column's bytes by the column's own character set. NONE and sets we do not know are
-// read as WIN1252, the ERP's usual encoding. Malformed bytes become U+FFFD, never an error.
+// Decodes a column's bytes by the column's own character set, with the same table Firebird uses
+// for that set. NONE and ids Firebird does not have are read as WIN1252, the ERP's usual encoding.
+// Malformed bytes become U+FFFD, never an error, and the text never holds a lone surrogate.
 QString DecodificarTexto(const char* bytes, std::size_t tamanho, unsigned charSet);
 
 // Bytes one character of the set may take: a CHAR(n) column arrives as n times this, blank-padded.
 unsigned BytesPorCaractere(unsigned charSet);
+
+// Firebird's name of the set ("WIN1251"), empty for an id it does not have.
+QString NomeDoCharSet(unsigned charSet);
+
+// The first `caracteres` characters of the text (a pair of surrogates is one character).
+QString PrimeirosCaracteres(const QString& texto, qsizetype caracteres);
 
 } // namespace Quorvane

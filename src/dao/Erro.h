@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -20,9 +21,20 @@ private:
 };
 
 // An error reported by the Firebird client; the message is the client's own text, unchanged.
+// Beside it, what a program can test: Firebird's error code (the status's first, as the client
+// lists them in iberror.h) and the SQLSTATE, so that a lost connection (08xxx) is told apart from a
+// missing table (42S02) without reading the text.
 class ErroBanco : public Erro {
 public:
-    using Erro::Erro;
+    explicit ErroBanco(QString mensagem, std::int64_t codigo = 0, QString sqlState = {})
+        : Erro(std::move(mensagem)), codigo_(codigo), sqlState_(std::move(sqlState)) {}
+
+    std::int64_t Codigo() const noexcept { return codigo_; }
+    const QString& SqlState() const noexcept { return sqlState_; }
+
+private:
+    std::int64_t codigo_;
+    QString sqlState_;
 };
 
 } // namespace Quorvane

@@ -6,18 +6,22 @@
 
 #include "ClienteFirebird.h"
 #include "Erro.h"
+#include "PosseFirebird.h"
 
 namespace Quorvane {
 
+// The client's failure as ErroBanco: its own message, its first error code and its SQLSTATE.
+ErroBanco ErroDoStatus(const ClienteFirebird& cliente, Firebird::IStatus* status);
+
 // Runs calls into the client and turns the client's exception (which is not a std::exception)
-// into ErroBanco carrying the client's own message.
+// into ErroBanco.
 template <class Chamada>
 decltype(auto) ChamarCliente(const ClienteFirebird& cliente, Chamada&& chamada)
 {
     try {
         return chamada();
     } catch (const Firebird::FbException& e) {
-        throw ErroBanco(cliente.TextoDoStatus(e.getStatus()));
+        throw ErroDoStatus(cliente, e.getStatus());
     }
 }
 

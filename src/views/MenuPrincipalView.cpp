@@ -2,12 +2,14 @@
 
 #include "Analises.h"
 #include "Aparencia.h"
+#include "AvisosAntesDaAnalise.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Erro.h"
 #include "ExecucaoEmSegundoPlano.h"
 #include "RelatorioDeErro.h"
 #include "TelaEsperaView.h"
+#include "Verificacoes.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -214,7 +216,15 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         Sender->setEnabled(true);
         btnClose->setEnabled(true);
     });
-    TTelaEsperaView::Wait(QStringLiteral("Aguarde fazendo analises.."), TCor::Azul, QStringLiteral("Aguarde.."));
+    // What the user should know before a slow or doubtful run, read before the wait screen shows;
+    // with nothing to warn about the screen is as it always was.
+    QStringList avisos;
+    ExecutarEmSegundoPlano([&avisos] { avisos = AvisosAntesDaAnalise(Conexao->GetConexao(), VerificacoesNaOrdemDeExecucao()); });
+    const QString aguarde = QStringLiteral("Aguarde fazendo analises..");
+    if (avisos.isEmpty())
+        TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
+    else
+        TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
     try {
         // The checks run off the interface thread so that the windows keep painting and answering
         // the window system; the log window is a window and opens here, once they are done.

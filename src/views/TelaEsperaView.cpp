@@ -122,6 +122,10 @@ void TTelaEsperaView::Wait(const QString& Texto, TCor Cor, const QString& Title)
     if (const auto cor = CorDe(Cor))
         PintarTexto(*tela.lbl1, *cor);
     tela.lblTitle->setText(Title.isEmpty() ? QStringLiteral("Por favor aguarde..") : Title);
+    // A text longer than the window holds (the warnings before a run) makes it taller, not cut.
+    const int altura = 30 + tela.lbl1->heightForWidth(tela.width() - 2) + 1;
+    if (altura > tela.height())
+        tela.resize(tela.width(), altura);
     tela.MostrarDesenhada();
 }
 

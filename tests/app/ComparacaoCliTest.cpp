@@ -45,7 +45,7 @@ TEST(CliComparacao, NovoPersistenteEResolvidoContraUmaAuditoriaAnterior)
     // One error mended (one of two identical ones), one alert added: the run's status counts only the new.
     const ExecucaoCli depois = RodarNoBanco("corrigido", ComLinhaDeBase(base, Json));
     EXPECT_EQ(depois.codigo, 1) << depois.Erros().toStdString();
-    EXPECT_TRUE(depois.Erros().startsWith(QStringLiteral("Aviso: a linha de base %1 é do banco %2").arg(base, antes.Saida().section(u'"', 3, 3))))
+    EXPECT_TRUE(depois.Erros().startsWith(QStringLiteral("Aviso: a linha de base %1 é do banco %2").arg(base, QJsonDocument::fromJson(antes.saida)[u"banco"].toString())))
         << depois.Erros().toStdString();
     const QJsonObject raiz = QJsonDocument::fromJson(depois.saida).object();
     const QStringList marcas = Marcas(raiz[u"achados"].toArray());

@@ -60,6 +60,8 @@ TEST(CliExecucao, VerificacaoQueFalhaNaoImpedeAsOutras)
     const QJsonObject falhou = QJsonDocument::fromJson(r.saida)[u"verificacoes"][2].toObject();
     EXPECT_EQ(falhou[u"situacao"].toString(), QStringLiteral("falhou"));
     EXPECT_TRUE(falhou[u"erro"].toString().contains(QStringLiteral("TB002")));
+    EXPECT_EQ(falhou[u"codigo"].toInteger(), 335544569);
+    EXPECT_EQ(falhou[u"sqlstate"].toString(), QStringLiteral("42S02"));
     EXPECT_EQ(falhou[u"achados"].toInt(-1), 0);
     // Every other check ran and reports as on checks-a.
     EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" executada")).size(), 6);
@@ -77,6 +79,36 @@ TEST(CliExecucao, SemDataCargaAsVerificacoesComDataNaoRodam)
     EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" semDataCarga")).size(), 3);
     // Run without a date, they would have reported every dated row.
     EXPECT_EQ(Achados(r), 0);
+}
+
+TEST(CliExecucao, SemTabelaOuColunaDaDataRodamAsQueNaoPrecisamDela)
+{
+    ExecucaoCli r = RodarNoBanco("sem-m6-valor", Json);
+    EXPECT_EQ(r.codigo, 3);
+    EXPECT_TRUE(r.Erros().startsWith(QStringLiteral("Aviso: Data Carga Inicial não lida: "))) << r.Erros().toStdString();
+    EXPECT_TRUE(QJsonDocument::fromJson(r.saida)[u"avisos"][0].toString().contains(QStringLiteral("M6_VALOR")));
+    EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" executada")).size(), 4);
+    EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" semDataCarga")).size(), 3);
+    EXPECT_EQ(Achados(r), 6 + 3 + 3 + 3);
+    r = RodarNoBanco("sem-parametro", Json);
+    EXPECT_EQ(r.codigo, 3);
+    EXPECT_TRUE(r.Erros().contains(QStringLiteral("PARAMETRO"))) << r.Erros().toStdString();
+}
+
+TEST(CliExecucao, AvisosAntesDasVerificacoes)
+{
+    const ExecucaoCli r = RodarNoBanco("avisos", Json);
+    EXPECT_EQ(r.codigo, 2);
+    const QStringList avisos{
+        QStringLiteral("ImportacaoSemDespesas pode levar horas: a tabela CUSTO_AQUISICAO_LCT_DESP_IMP não tem índice em "
+                       "ZB_PEDNUM. Um DBA pode criá-lo com: CREATE INDEX IDX_ZB_PEDNUM ON CUSTO_AQUISICAO_LCT_DESP_IMP (ZB_PEDNUM);"),
+        QStringLiteral("A tabela CUSTO_AQUISICAO_LCT_DESP_IMP tem 1 registro com ZB_PEDNUM nulo (NULL): esse registro é um "
+                       "problema nos dados por si só, que nenhuma verificação aponta."),
+        QStringLiteral("A tabela CUSTO_AQUISICAO_HISTORICO tem 1 registro com ZA_PROCOD nulo (NULL): esse registro é um "
+                       "problema nos dados por si só, que nenhuma verificação aponta.")};
+    EXPECT_EQ(r.Erros(), QStringLiteral("Aviso: ") + avisos.join(QStringLiteral("\nAviso: ")) + u'\n');
+    EXPECT_EQ(QJsonDocument::fromJson(r.saida)[u"avisos"].toArray(), QJsonArray::fromStringList(avisos));
+    EXPECT_EQ(Achados(r), 33);
 }
 
 TEST(CliExecucao, CheckEscolheAsVerificacoesNaOrdemDeExecucao)
@@ -139,12 +171,6 @@ TEST(CliExecucao, FalhaDeConexaoSaiComQuatro)
     r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "outro.ini").string())});
     EXPECT_EQ(r.codigo, 4);
     EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco \n"));
-
-    // The start date cannot be read: nothing runs; the database's message.
-    r = RodarNoBanco("sem-parametro", {});
-    EXPECT_EQ(r.codigo, 4);
-    EXPECT_TRUE(r.Erros().contains(QStringLiteral("PARAMETRO"))) << r.Erros().toStdString();
-    EXPECT_TRUE(r.saida.isEmpty());
 
     // An output file that cannot be created: nothing runs.
     r = RodarNoBanco("checks-a", {QStringLiteral("--output"), QString::fromStdString((pasta / "nao" / "existe.txt").string())});

@@ -133,3 +133,20 @@ TEST(CliFormatos, ValoresNoFormatoDoLocalDoUsuario)
     EXPECT_TRUE(ptBr.contains(QStringLiteral("Referencia: ROL-005 Qtde Entrada: 3 Custo Unitario Entrada: -1.234,50\t")));
     EXPECT_TRUE(enUs.contains(QStringLiteral("Referencia: ROL-005 Qtde Entrada: 3 Custo Unitario Entrada: -1,234.50\t")));
 }
+
+TEST(CliFormatos, ControlesMostradosNoTerminalEscapadosNoJsonEColunasComLimite)
+{
+    // script(1) gives the runner a terminal: the table shows the controls rather than sending them.
+    const QString comando = QStringLiteral(QUORVANE_CLI " --config %1 --check CargaInicialSemCustoUnitarioEntrada").arg(ConfigDe("controles"));
+    const ExecucaoCli tela = RodarCli({QStringLiteral("-qec"), comando, QStringLiteral("/dev/null")}, QStringLiteral("pt_BR.UTF-8"), "/usr/bin/script");
+    EXPECT_TRUE(tela.Saida().contains(QStringLiteral("Referencia: A␛[31m␇B␀C Qtde"))) << tela.saida.toStdString();
+    EXPECT_FALSE(tela.saida.contains('\x1B') || tela.saida.contains('\x07'));
+    const ExecucaoCli json = RodarNoBanco("controles", SoCargaInicial + QStringList{QStringLiteral("--format=json")});
+    EXPECT_TRUE(json.saida.contains("A\\u001b[31m\\u0007B\\u0000C")) << json.saida.toStdString();
+
+    // One long value runs over; the columns keep a width that fits a screen.
+    const QStringList linhas = RodarNoBanco("controles", SoCargaInicial).Linhas();
+    EXPECT_EQ(linhas[3].indexOf(QStringLiteral("Correção")), 4 + 2 + 2 + 120 + 2);
+    EXPECT_TRUE(linhas.filter(QString(250, u'x')).size() == 1);
+    EXPECT_LT(linhas[5].size(), 300);
+}

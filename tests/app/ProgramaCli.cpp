@@ -59,6 +59,9 @@ std::filesystem::path BancoDe(const std::string& nome)
         {"sem-parametro", {"tests/fixtures/tipos.sql"}},
         {"corrigido", {"tests/fixtures/checks-a.sql", "tests/fixtures/mended-and-added.sql"}},
         {"hostil", {"tests/fixtures/checks-a.sql", "tests/fixtures/hostile-text.sql"}},
+        {"sem-m6-valor", {"tests/fixtures/checks-a.sql", "tests/fixtures/no-start-date-column.sql"}},
+        {"avisos", {"tests/fixtures/checks-a.sql", "tests/fixtures/null-keys.sql", "tests/fixtures/missing-index.sql"}},
+        {"controles", {"tests/fixtures/checks-a.sql", "tests/fixtures/control-text.sql"}},
     };
     static PastaTemporaria pasta;
     const auto banco = pasta / (nome + ".fdb");

@@ -35,4 +35,6 @@ TEST(ServidorPerdidoCli, ChecagensQueFalhamSaoRelatadasESaiCom3)
     for (const QString& s : situacoes.mid(2))
         EXPECT_EQ(s, QStringLiteral("falhou"));
     EXPECT_TRUE(r.Erros().contains(QStringLiteral("CFOPConsumoMovimentandoEstoque: não executada"))) << r.Erros().toStdString();
+    // A lost connection, told apart from a refused statement by its SQLSTATE class.
+    EXPECT_TRUE(QJsonDocument::fromJson(r.saida)[u"verificacoes"][2][u"sqlstate"].toString().startsWith(u"08")) << r.Saida().toStdString();
 }

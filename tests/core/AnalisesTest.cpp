@@ -19,6 +19,7 @@ protected:
         CriarBanco({"tests/fixtures/no-start-date.sql"}, *bancos / "sem-data.fdb");
         CriarBanco({"tests/fixtures/no-start-date.sql", "tests/fixtures/invalid-start-date.sql"}, *bancos / "data-invalida.fdb");
         CriarBanco({"tests/fixtures/tipos.sql"}, *bancos / "sem-parametro.fdb");
+        CriarBanco({"tests/fixtures/no-start-date.sql", "tests/fixtures/day-zero-start-date.sql"}, *bancos / "dia-zero.fdb");
     }
     static void TearDownTestSuite()
     {
@@ -56,7 +57,16 @@ TEST_F(AnalisesTest, DataCargaInicialNoFormatoDoLocal)
 
 TEST_F(AnalisesTest, SemParametroNaoHaData)
 {
-    ConexaoDeTeste conexao(Banco("sem-data.fdb"));
+    {
+        ConexaoDeTeste conexao(Banco("sem-data.fdb"));
+        EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QString());
+    }
+    {
+        ConexaoDeTeste conexao(Banco("checks-a.fdb"));
+        TAnalises::New(FormatoPtBr());
+    }
+    // Day 0 of the date count is "no start date", whatever was read before.
+    ConexaoDeTeste conexao(Banco("dia-zero.fdb"));
     EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QString());
 }
 

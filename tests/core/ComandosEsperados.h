@@ -67,6 +67,7 @@ inline const std::map<std::string, std::string>& ComandosEsperados()
          " FROM \r\n"
          "   CUSTO_AQUISICAO_HISTORICO C1 \r\n"
          " WHERE C1.ZA_FORMA_LANCAMENTO = 'CI' \r\n"
+         "   AND C1.ZA_PROCOD IS NOT NULL \r\n"
          " ) \r\n"},
         {"CFOPBeneficiamentoTerceiroAoMesmoTempo",
          " SELECT\r\n"
@@ -106,7 +107,7 @@ inline const std::map<std::string, std::string>& ComandosEsperados()
          " WHERE 1=1\r\n"
          "   AND SA3.NOTADATA >= '01.03.2023'\r\n"
          "   AND SUBSTRING (SA4.A4_CFOP_GOVERNO FROM 1 FOR 1) = '3'\r\n"
-         "   AND SA3.PEDNUM NOT IN (SELECT SZB.ZB_PEDNUM FROM CUSTO_AQUISICAO_LCT_DESP_IMP SZB)\r\n"},
+         "   AND SA3.PEDNUM NOT IN (SELECT SZB.ZB_PEDNUM FROM CUSTO_AQUISICAO_LCT_DESP_IMP SZB WHERE SZB.ZB_PEDNUM IS NOT NULL)\r\n"},
         {"ImportacaoSemFOB",
          " SELECT \r\n"
          "   DISTINCT SA3.NOTANUM_DISPLAY \r\n"

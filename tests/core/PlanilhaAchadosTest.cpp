@@ -49,19 +49,23 @@ TEST(PlanilhaAchados, CabecalhoLinhasNaOrdemDaListaETudoComoTexto)
         Erro_(QStringLiteral("Referência: AÇÃO-01 Qtde: 10"), QStringLiteral("Carga inicial")),
         Erro_(QStringLiteral("Numero: 123"), QStringLiteral("UPDATE ACERTOS SET X = 'N' WHERE NUMERO = 123;")),
         Alerta(QStringLiteral("0042"), QStringLiteral("=1+1")),
+        Alerta(QStringLiteral("a") + QChar(0) + QStringLiteral("b\x1B\x07\tc"), QString(32766, u'x') + QStringLiteral("😀")),
     };
     GravarPlanilhaAchados(pasta / "a.xlsx", achados);
     const QJsonObject planilha = LerPlanilha(pasta / "a.xlsx");
     EXPECT_EQ(planilha[QStringLiteral("titulo")].toString(), QStringLiteral("Quorvane"));
     EXPECT_EQ(planilha[QStringLiteral("folhas")].toInt(), 1);
     EXPECT_EQ(planilha[QStringLiteral("nomeDaFolha")].toString(), QStringLiteral("Achados"));
-    ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 5);
+    ASSERT_EQ(planilha[QStringLiteral("linhas")].toArray().size(), 6);
     EXPECT_EQ(Linha(planilha, 0), QStringList({"Alerta", "Erro", "Correção"}));
     EXPECT_EQ(Linha(planilha, 1), QStringList({"NF: 000301 Valor: 1.234,50", "", "Analisar os documentos"}));
     EXPECT_EQ(Linha(planilha, 2), QStringList({"", "Referência: AÇÃO-01 Qtde: 10", "Carga inicial"}));
     EXPECT_EQ(Linha(planilha, 3)[2], QStringLiteral("UPDATE ACERTOS SET X = 'N' WHERE NUMERO = 123;"));
     // Numbers and formulas stay text.
     EXPECT_EQ(Linha(planilha, 4), QStringList({"0042", "", "=1+1"}));
+    // What XML cannot hold is U+FFFD, and the rest of the cell stays; a pair is never split.
+    EXPECT_EQ(Linha(planilha, 5)[0], QStringLiteral("a\uFFFDb\uFFFD\uFFFD\tc"));
+    EXPECT_EQ(Linha(planilha, 5)[2], QString(32766, u'x'));
     EXPECT_EQ(planilha[QStringLiteral("tipos")].toArray(), QJsonArray({QStringLiteral("s")}));
 }
 

@@ -236,3 +236,12 @@ TEST(VerificacoesNoLocalAmericano, ValoresNoFormatoDoLocal)
     EXPECT_TRUE(textos.contains(QStringLiteral("NF: 000302       Pedido: 8002 Data: 3/10/23 9:05:07 AM CFOP: 3101 Valor: 1,234,567.89")))
         << textos.join(u'\n').toStdString();
 }
+
+TEST(VerificacoesComChavesNulas, MesmosAchadosQueSemElas)
+{
+    PastaTemporaria pasta;
+    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/null-keys.sql"}, pasta / "nulos.fdb");
+    ConexaoDeTeste conexao(QString::fromStdString((pasta / "nulos.fdb").string()));
+    auto analises = TAnalises::New(FormatoPtBr());
+    CompararComEsperados(*analises, "tests/fixtures/expected-checks-a.tsv", false);
+}

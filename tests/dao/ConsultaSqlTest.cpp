@@ -1,9 +1,12 @@
 #include "BancosDeTeste.h"
 #include "ConexaoSql.h"
 #include "ConsultaSql.h"
+#include "DecodificacaoTexto.h"
 #include "Erro.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 using namespace Quorvane;
 using namespace Quorvane::Testes;
@@ -137,7 +140,102 @@ TEST_F(ConsultaSqlTest, ErroDoBancoComATextoDoCliente)
     } catch (const ErroBanco& e) {
         EXPECT_TRUE(e.Mensagem().contains(QStringLiteral("Table unknown"))) << e.what();
         EXPECT_TRUE(e.Mensagem().contains(QStringLiteral("NAO_EXISTE"))) << e.what();
+        // Beside the text, what a program tests: isc_dsql_error and "table unknown".
+        EXPECT_EQ(e.Codigo(), 335544569);
+        EXPECT_EQ(e.SqlState(), QStringLiteral("42S02"));
     }
     EXPECT_FALSE(consulta.Ativa());
     EXPECT_THROW(consulta.IndiceCampo(QStringLiteral("X")), Erro);
+}
+
+TEST_F(ConsultaSqlTest, LeituraSemLinhaForaDoResultadoOuDeOutroTipoFalhaNomeandoOCampo)
+{
+    const auto falha = [&](auto leitura) -> std::string {
+        try {
+            leitura();
+        } catch (const Erro& e) {
+            return e.Mensagem().toStdString();
+        }
+        return "nenhuma";
+    };
+    Abrir(QStringLiteral("SELECT N_INT, C_WIN, B_TEXTO FROM TIPOS WHERE ID = 1"));
+    EXPECT_EQ(falha([&] { consulta.Inteiro(1); }), "Campo 'C_WIN' do tipo CHAR não pode ser lido como número inteiro");
+    EXPECT_EQ(falha([&] { consulta.Texto(0); }), "Campo 'N_INT' do tipo INTEGER não pode ser lido como texto");
+    EXPECT_EQ(falha([&] { consulta.Data(3); }), "Campo de número 3 fora do resultado, que tem 3 campos");
+    consulta.Proximo();
+    ASSERT_TRUE(consulta.Eof());
+    EXPECT_EQ(falha([&] { consulta.Inteiro(0); }), "Campo 'N_INT' lido sem linha atual: a consulta já passou da última linha");
+    EXPECT_EQ(falha([&] { consulta.Texto(2); }), "Campo 'B_TEXTO' lido sem linha atual: a consulta já passou da última linha");
+}
+
+TEST_F(ConsultaSqlTest, CharCortadoPorCaracteresECadaConjuntoPelaTabelaDoFirebird)
+{
+    Abrir(QStringLiteral("SELECT CAST(_UTF8 'ab😀' AS CHAR(3) CHARACTER SET UTF8), "
+                         "CAST(_UTF8 '😀😀a' AS CHAR(3) CHARACTER SET UTF8) FROM RDB$DATABASE"));
+    EXPECT_EQ(consulta.Texto(0), QStringLiteral("ab😀"));
+    EXPECT_EQ(consulta.Texto(1), QStringLiteral("😀😀a"));
+
+    // Every set the database knows, each byte as Firebird itself reads it (bytes it leaves
+    // undefined aside); the multi-byte sets by one text each.
+    Abrir(QStringLiteral("SELECT RDB$CHARACTER_SET_ID, TRIM(RDB$CHARACTER_SET_NAME), RDB$BYTES_PER_CHARACTER FROM RDB$CHARACTER_SETS"));
+    std::vector<std::pair<unsigned, QString>> conjuntos;
+    for (; !consulta.Eof(); consulta.Proximo()) {
+        const auto id = static_cast<unsigned>(consulta.Inteiro(0));
+        EXPECT_EQ(NomeDoCharSet(id), consulta.Texto(1));
+        EXPECT_EQ(BytesPorCaractere(id), consulta.Inteiro(2)) << consulta.Texto(1).toStdString();
+        if (consulta.Inteiro(2) == 1 && id > CharSet::Ascii)
+            conjuntos.emplace_back(id, consulta.Texto(1));
+    }
+    EXPECT_EQ(conjuntos.size(), 39u);
+    for (const auto& [id, nome] : conjuntos) {
+        QStringList colunas;
+        for (int b = 0x80; b < 0x100; ++b)
+            colunas << QStringLiteral("CAST(_%1 x'%2' AS VARCHAR(1) CHARACTER SET UTF8)").arg(nome).arg(b, 2, 16);
+        Abrir(QStringLiteral("SELECT %1 FROM RDB$DATABASE").arg(colunas.join(u',')));
+        for (int b = 0x80; b < 0x100; ++b) {
+            const QString doFirebird = consulta.Texto(b - 0x80);
+            const char byte = static_cast<char>(b);
+            if (!doFirebird.isEmpty() && doFirebird != QString(QChar(0))) {
+                EXPECT_EQ(DecodificarTexto(&byte, 1, id), doFirebird) << nome.toStdString() << ' ' << std::hex << b;
+            }
+        }
+    }
+    const std::vector<std::pair<QString, QString>> amostras = {
+        {"SJIS_0208", "日本語テスト"}, {"EUCJ_0208", "日本語テスト"}, {"KSC_5601", "한국어똠"}, {"BIG_5", "中文測試"},
+        {"GB_2312", "中文测试"}, {"GBK", "中文测试€"}, {"CP943C", "日本語テスト～"}, {"GB18030", "中文测试😀"}, {"UNICODE_FSS", "ação"}};
+    for (const auto& [nome, texto] : amostras) {
+        Abrir(QStringLiteral("SELECT CAST(_UTF8 '%1' AS VARCHAR(20) CHARACTER SET %2) FROM RDB$DATABASE").arg(texto, nome));
+        EXPECT_EQ(consulta.Texto(0), texto) << nome.toStdString();
+    }
+}
+
+TEST_F(ConsultaSqlTest, CadaComandoNumInstantaneoSomenteLeitura)
+{
+    // A statement that never ends, seen from a second attachment while it runs.
+    PastaTemporaria sem;
+    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, sem / "sem-fim.fdb");
+    ConexaoSql longa, monitor;
+    for (ConexaoSql* c : {&longa, &monitor}) {
+        c->DefinirParametro(QStringLiteral("Database"), QString::fromStdString((sem / "sem-fim.fdb").string()));
+        c->Conectar();
+    }
+    ConsultaSql sql(&longa);
+    sql.AdicionarLinha(QStringLiteral("SELECT * FROM TB002"));
+    std::thread executando([&] { EXPECT_THROW(sql.Abrir(), ErroBanco); });
+    ConsultaSql mon(&monitor);
+    mon.AdicionarLinha(QStringLiteral("SELECT T.MON$ISOLATION_MODE, T.MON$READ_ONLY FROM MON$TRANSACTIONS T "
+                                      "JOIN MON$ATTACHMENTS A ON A.MON$ATTACHMENT_ID = T.MON$ATTACHMENT_ID "
+                                      "WHERE A.MON$ATTACHMENT_ID <> CURRENT_CONNECTION AND A.MON$SYSTEM_FLAG = 0"));
+    for (int i = 0; i < 500; ++i) {
+        mon.Abrir();
+        if (!mon.Eof())
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_FALSE(mon.Eof());
+    EXPECT_EQ(mon.Inteiro(0), 1); // concurrency: a snapshot
+    EXPECT_EQ(mon.Inteiro(1), 1);
+    mon.Fechar();
+    longa.CancelarOperacao();
+    executando.join();
 }

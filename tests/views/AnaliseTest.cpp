@@ -58,6 +58,7 @@ struct DuranteAJanela {
     bool esperaVisivel = false;
     QString tituloEspera;
     QString textoEspera;
+    QColor corEspera;
     bool janelaPrincipalFechou = true;
     QString total;
     QStringList correcoes;
@@ -83,6 +84,7 @@ struct Execucao {
             visto.esperaVisivel = espera->isVisible();
             visto.tituloEspera = espera->findChild<QLabel*>(QStringLiteral("lblTitle"))->text();
             visto.textoEspera = espera->findChild<QLabel*>(QStringLiteral("lbl1"))->text();
+            visto.corEspera = espera->findChild<QLabel*>(QStringLiteral("lbl1"))->palette().color(QPalette::WindowText);
         }
         visto.janelaPrincipalFechou = janela.close();
         visto.total = tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->text();
@@ -165,6 +167,7 @@ private slots:
         // Read-only: every whole run of the window on it also proves that nothing was written.
         TornarSomenteLeitura(*bancos / "checks-a.fdb");
         CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/missing-table.sql"}, *bancos / "sem-tb002.fdb");
+        CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/null-keys.sql", "tests/fixtures/missing-index.sql"}, *bancos / "avisos.fdb");
         CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, *bancos / "sem-fim.fdb");
         CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, *bancos / "servidor-sem-fim.fdb");
     }
@@ -198,6 +201,7 @@ private slots:
         QVERIFY(visto.esperaVisivel);
         QCOMPARE(visto.tituloEspera, QStringLiteral("Aguarde.."));
         QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises.."));
+        QCOMPARE(visto.corEspera, QColor(0x00, 0x00, 0xFF));
         // The engine is in use: the main window does not close under it.
         QVERIFY(!visto.janelaPrincipalFechou);
         QVERIFY(e.janela.isVisible());
@@ -205,6 +209,17 @@ private slots:
         QVERIFY(e.Botao("btnAnalisar")->isEnabled());
         QVERIFY(e.Botao("btnClose")->isEnabled());
         QVERIFY(!TTelaEsperaView::TelaEspera());
+    }
+
+    void avisosNaTelaDeEsperaEmLaranja()
+    {
+        Execucao e(Banco("avisos.fdb"));
+        e.Analisar();
+        const DuranteAJanela& visto = e.vistos.at(0);
+        QVERIFY(visto.textoEspera.startsWith(QStringLiteral("Aguarde fazendo analises..\nImportacaoSemDespesas pode levar horas")));
+        QCOMPARE(visto.textoEspera.count(u'\n'), 3);
+        QCOMPARE(visto.corEspera, QColor(0xFF, 0x8C, 0x00));
+        QCOMPARE(visto.total, QStringLiteral("Total de registros: 33"));
     }
 
     void aListaDoMotorFicaOrdenada()

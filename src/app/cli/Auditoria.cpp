@@ -58,6 +58,10 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
             } catch (const std::exception& e) {
                 r.situacao = SituacaoVerificacao::Falhou;
                 r.erro = Mensagem(e);
+                if (const auto* banco = dynamic_cast<const ErroBanco*>(&e)) {
+                    r.codigoErro = banco->Codigo();
+                    r.sqlState = banco->SqlState();
+                }
             }
             if (vigia && vigia->Desarmar()) {
                 r.situacao = SituacaoVerificacao::TempoEsgotado;

@@ -5,6 +5,7 @@
 #include "Verificacao.h"
 
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,9 @@ struct ResultadoVerificacao {
     std::size_t achados = 0;
     std::int64_t milissegundos = 0;
     QString erro;    // why it did not run; empty when it ran
+    // The database's code and SQLSTATE of a check it refused (0 and empty otherwise).
+    std::int64_t codigoErro = 0;
+    QString sqlState;
 };
 
 // The outcome of a run. The findings are the engine's own list, sorted as the log window shows
@@ -34,6 +38,8 @@ struct ResultadoAuditoria {
     QString banco;
     QString dataCargaInicial;
     std::vector<ResultadoVerificacao> verificacoes;
+    // Told before the checks ran (missing indexes, NULL keys, a start date that could not be read).
+    QStringList avisos;
     const TListaLogAlertasAndErros* achados = nullptr;
     std::vector<const Verificacao*> origens;
 

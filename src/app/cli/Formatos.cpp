@@ -5,11 +5,11 @@
 namespace Quorvane::Cli {
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento)
+                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento, bool terminal)
 {
     switch (formato) {
     case FormatoSaida::Texto:
-        EscreverTexto(resultado, saida, comparacao);
+        EscreverTexto(resultado, saida, comparacao, terminal);
         break;
     case FormatoSaida::Tsv:
         EscreverTsv(resultado, saida, comparacao);

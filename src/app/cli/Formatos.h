@@ -11,12 +11,13 @@
 namespace Quorvane::Cli {
 
 // Each writer goes through the findings once, writing as it goes, UTF-8. With a comparison
-// (--baseline) each finding is marked, and the baseline's resolved findings are written too.
-void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
+// (--baseline) each finding is marked, and the baseline's resolved findings are written too. The
+// text table goes to a person: on a terminal its control characters are shown, not sent.
+void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr,
+                   bool terminal = false);
 void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
-
 
 // When the checks began and how long they took, for the report's header.
 struct MomentoDaAuditoria {
@@ -28,7 +29,8 @@ void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const R
                   const MomentoDaAuditoria& momento);
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao = nullptr, const MomentoDaAuditoria& momento = {});
+                       const ResultadoComparacao* comparacao = nullptr, const MomentoDaAuditoria& momento = {},
+                       bool terminal = false);
 
 // "executada", "falhou", "tempoEsgotado", "semDataCarga".
 QString NomeDaSituacao(SituacaoVerificacao situacao);

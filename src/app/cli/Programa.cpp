@@ -1,6 +1,7 @@
 #include "Programa.h"
 
 #include "Analises.h"
+#include "AvisosAntesDaAnalise.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
 #include "ComparacaoDaAuditoria.h"
@@ -21,6 +22,37 @@
 #include <optional>
 
 namespace Quorvane::Cli {
+
+namespace {
+
+// Without a PARAMETRO table or its M6_VALOR column there is no start date to read: the checks that
+// need none still run, and the failure is reported with the warnings. Any other failure stops all.
+std::shared_ptr<iAnalises> CriarMotor(QStringList& avisos)
+{
+    try {
+        return TAnalises::New(FormatoLocal::DoSistema());
+    } catch (const ErroBanco& e) {
+        if (e.SqlState() != QLatin1String("42S02") && e.SqlState() != QLatin1String("42S22"))
+            throw;
+        avisos << QStringLiteral("Data Carga Inicial não lida: ") + e.Mensagem();
+        return TAnalises::NewSemDataCarga(FormatoLocal::DoSistema());
+    }
+}
+
+// The warnings about the checks that will run, each on standard error as well.
+QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<const Verificacao*>& selecionadas)
+{
+    std::vector<const Verificacao*> executadas;
+    for (const Verificacao* v : selecionadas)
+        if (!v->UsaData() || !analises.GetDataCargaInicial().isEmpty())
+            executadas.push_back(v);
+    avisos << AvisosAntesDaAnalise(Conexao->GetConexao(), executadas);
+    for (const QString& aviso : avisos)
+        MostrarErro(QStringLiteral("Aviso: ") + aviso);
+    return avisos;
+}
+
+} // namespace
 
 int ExecutarPrograma(const QStringList& argumentos)
 {
@@ -58,10 +90,11 @@ int ExecutarPrograma(const QStringList& argumentos)
     std::optional<Destino> destino;
     std::optional<EscopoConexao> conexao;
     std::shared_ptr<iAnalises> analises;
+    QStringList avisos;
     try {
         destino.emplace(opcoes.saida);
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
-        analises = TAnalises::New(FormatoLocal::DoSistema());
+        analises = CriarMotor(avisos);
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
         return FalhaDeConfiguracao;
@@ -70,12 +103,14 @@ int ExecutarPrograma(const QStringList& argumentos)
     Progresso progresso(opcoes.progresso.value_or(SaidaDeErrosEhTerminal()));
     std::optional<InterrupcaoPorSinal> interrupcao;
     interrupcao.emplace([conexao = Conexao->GetConexao()] { conexao->CancelarOperacao(); });
+    avisos = Avisar(avisos, *analises, opcoes.verificacoes);
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
-    const ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
-                                                 [&] { return interrupcao->Sinal() != 0; });
+    ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
+                                           [&] { return interrupcao->Sinal() != 0; });
     momento.milissegundos = relogio.elapsed();
+    resultado.avisos = avisos;
     const int sinal = interrupcao->Sinal();
     interrupcao.reset();
     if (sinal) {
@@ -90,7 +125,8 @@ int ExecutarPrograma(const QStringList& argumentos)
     }
     const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
     try {
-        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao, momento);
+        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao, momento,
+                          !opcoes.saida && SaidaPadraoEhTerminal());
         destino->Concluir();
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());

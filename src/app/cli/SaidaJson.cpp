@@ -39,11 +39,15 @@ QJsonObject Cabecalho(const ResultadoAuditoria& resultado)
             {QStringLiteral("achados"), static_cast<qint64>(v.achados)},
             {QStringLiteral("milissegundos"), static_cast<qint64>(v.milissegundos)},
             {QStringLiteral("erro"), TextoOuNulo(v.erro)},
+            // So that a script tells a lost connection (08006) from a missing table (42S02).
+            {QStringLiteral("codigo"), v.codigoErro ? QJsonValue(static_cast<qint64>(v.codigoErro)) : QJsonValue()},
+            {QStringLiteral("sqlstate"), TextoOuNulo(v.sqlState)},
         });
     return QJsonObject{
         {QStringLiteral("banco"), resultado.banco},
         {QStringLiteral("dataCargaInicial"), TextoOuNulo(resultado.dataCargaInicial)},
         {QStringLiteral("verificacoes"), verificacoes},
+        {QStringLiteral("avisos"), QJsonArray::fromStringList(resultado.avisos)},
     };
 }
 

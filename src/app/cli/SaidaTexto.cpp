@@ -11,17 +11,41 @@ const QString TituloAchado = QStringLiteral("Achado");
 const QString TituloCorrecao = QStringLiteral("Correção");
 const QString Espaco = QStringLiteral("  ");
 const QString TituloComparacao = QStringLiteral("Comparação");
+// A column is as wide as its longest value up to this; a longer value runs over, so that one huge
+// value does not pad every line of the report to its width.
+constexpr qsizetype LarguraMaxima = 120;
 
 const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
 {
     return achado.FErro.isEmpty() ? achado.FAlerta : achado.FErro;
 }
 
+// On a terminal a value typed into the ERP must not drive it: C0 controls and DEL are shown as
+// their Unicode pictures (␛, ␇), C1 controls as U+FFFD.
+QString Visivel(const QString& valor)
+{
+    const auto controle = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0); };
+    if (std::none_of(valor.begin(), valor.end(), controle))
+        return valor;
+    QString visivel = valor;
+    for (QChar& c : visivel)
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7F)
+            c = QChar(0x2421);
+        else if (controle(c))
+            c = QChar::ReplacementCharacter;
+    return visivel;
+}
+
 } // namespace
 
-// A table sized to its contents: the columns of a row line up, however long the texts are.
-void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao)
+// A table sized to its contents, up to a width: the columns of a row line up unless a value is
+// longer than that.
+void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
+                   bool terminal)
 {
+    const auto linha = [terminal](const QString& valor) { return terminal ? Visivel(EmUmaLinha(valor)) : EmUmaLinha(valor); };
     const TListaLogAlertasAndErros& achados = resultado.Achados();
     qsizetype larguraTipo = std::max(TituloTipo.size(), QStringLiteral("Alerta").size());
     qsizetype larguraAchado = TituloAchado.size();
@@ -30,9 +54,11 @@ void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const 
         larguraAchado = std::max(larguraAchado, TextoDoAchado(achado).size());
         larguraCorrecao = std::max(larguraCorrecao, achado.FCorrecao.size());
     }
+    larguraAchado = std::min(larguraAchado, LarguraMaxima);
+    larguraCorrecao = std::min(larguraCorrecao, LarguraMaxima);
 
     Escrever(saida, QStringLiteral("Banco de Dados: %1\nData Carga Inicial: %2\n\n")
-                        .arg(EmUmaLinha(resultado.banco), resultado.dataCargaInicial));
+                        .arg(linha(resultado.banco), resultado.dataCargaInicial));
     // With a comparison, each row starts with its mark.
     const qsizetype larguraMarca = std::max(TituloComparacao.size(), NomeDaComparacao(Comparacao::NaoComparado).size());
     const auto marca = [&](const QString& texto) { return comparacao ? texto.leftJustified(larguraMarca) + Espaco : QString(); };
@@ -44,9 +70,8 @@ void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const 
         const TLogAlertasAndErros& achado = achados[i];
         const QString tipo = achado.FErro.isEmpty() ? QStringLiteral("Alerta") : QStringLiteral("Erro");
         Escrever(saida, marca(comparacao ? NomeDaComparacao(comparacao->marcas[i]) : QString()) +
-                            tipo.leftJustified(larguraTipo) + Espaco +
-                            EmUmaLinha(TextoDoAchado(achado)).leftJustified(larguraAchado) + Espaco +
-                            EmUmaLinha(achado.FCorrecao) + u'\n');
+                            tipo.leftJustified(larguraTipo) + Espaco + linha(TextoDoAchado(achado)).leftJustified(larguraAchado) +
+                            Espaco + linha(achado.FCorrecao) + u'\n');
     }
     Escrever(saida, QStringLiteral("\nTotal de registros: %1\n").arg(achados.size()));
     if (comparacao) {

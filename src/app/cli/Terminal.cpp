@@ -23,4 +23,9 @@ bool SaidaDeErrosEhTerminal()
     return ::isatty(STDERR_FILENO) == 1;
 }
 
+bool SaidaPadraoEhTerminal()
+{
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
 } // namespace Quorvane::Cli

@@ -9,5 +9,6 @@ void MostrarErro(const QString& mensagem);
 // Text on standard output, UTF-8, as it is.
 void MostrarTexto(const QString& texto);
 bool SaidaDeErrosEhTerminal();
+bool SaidaPadraoEhTerminal();
 
 } // namespace Quorvane::Cli
