@@ -59,8 +59,12 @@ TEST_F(ProgramaDeJanelas, SemTelaAMensagemDePartidaVaiParaAErroPadrao)
 TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
 {
     // A session's log-out (SIGTERM), Ctrl+C (SIGINT), a closed terminal (SIGHUP): the program
-    // ends by itself with 128 + the signal, not killed by the Firebird client's handlers.
-    EscreverConfig(pasta / "Config.ini", QString::fromStdString(BancoDe("checks-a").string()));
+    // ends by itself with 128 + the signal, not killed by the Firebird client's handlers. The
+    // database's path has accents, blanks and a 4-byte character, in a locale not generated here.
+    const auto banco = pasta / "Gestão Fiscal 𝄞" / "erp sé.fdb";
+    std::filesystem::create_directory(banco.parent_path());
+    std::filesystem::copy_file(BancoDe("checks-a"), banco);
+    EscreverConfig(pasta / "Config.ini", QString::fromStdString(banco.string()));
     for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
         Iniciar(true);
         ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString(); // the main window is up
