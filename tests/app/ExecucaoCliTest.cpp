@@ -133,7 +133,10 @@ TEST(CliExecucao, FalhaDeConexaoSaiComQuatro)
     EscreverConfig(pasta / "Config.ini", inexistente);
     ExecucaoCli r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string())});
     EXPECT_EQ(r.codigo, 4);
-    EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco ") + inexistente + u'\n');
+    // Then, for the technician, the client's own reason.
+    EXPECT_TRUE(r.Erros().startsWith(QStringLiteral("Não foi possível criar uma conexão com o banco ") + inexistente + u'\n'));
+    EXPECT_TRUE(r.Erros().endsWith(QStringLiteral("No such file or directory\n"))) << r.Erros().toStdString();
+    EXPECT_EQ(r.Erros().count(u'\n'), 2);
     EXPECT_TRUE(r.saida.isEmpty());
 
     r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "outro.ini").string())});
