@@ -3,6 +3,7 @@
 #include "ClienteFirebird.h"
 #include "EncerramentoPorSinal.h"
 #include "ProgramaJanelas.h"
+#include "SinaisDeEncerramento.h"
 
 #include <cstdlib>
 #include <optional>
@@ -31,6 +32,8 @@ int ExecutarPrograma(char* programa)
 
     // Before the client library loads, so that its signal handlers pass the signals on to ours.
     EncerramentoPorSinal encerramento;
+    // Should the orderly end not come (a server that never answers), the program ends all the same.
+    GarantirFimAposSinal(std::chrono::milliseconds(1500));
     // Outlives the connection and the windows, which ExecutarJanelas releases before returning.
     std::optional<TAplicacao> aplicacao;
     const auto prepararTela = [&] {

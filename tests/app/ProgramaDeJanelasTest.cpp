@@ -1,4 +1,5 @@
 #include "ProgramaCli.h"
+#include "ProxyTcp.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -81,4 +82,13 @@ TEST_F(ProgramaDeJanelas, SinalDuranteAMensagemDePartidaEncerraOPrograma)
     ::kill(static_cast<pid_t>(processo.processId()), SIGTERM);
     EXPECT_EQ(Fim(), 1);
     EXPECT_TRUE(Erros().startsWith(QStringLiteral("Não foi possível criar uma conexão com o banco \n")));
+
+    // Still connecting, to a server that accepts and never answers: the program ends all the same.
+    const PortaMuda muda;
+    EscreverConfig(pasta / "Config.ini", QStringLiteral("127.0.0.1/%1:/x.fdb").arg(muda.Porta()));
+    Iniciar(true);
+    ASSERT_FALSE(processo.waitForFinished(500));
+    ::kill(static_cast<pid_t>(processo.processId()), SIGTERM);
+    ASSERT_TRUE(processo.waitForFinished(20000));
+    EXPECT_EQ(processo.exitCode(), 128 + SIGTERM);
 }
