@@ -74,6 +74,7 @@ std::shared_ptr<iConnection> TConnection::New(const OpcoesConexao& opcoes)
         DefinirParametrosFixos(*conexao);
         conexao->DefinirBibliotecaCliente(opcoes.bibliotecaCliente);
         conexao->DefinirPaginasCache(opcoes.paginasCache);
+        conexao->DefinirTempoLimiteConexao(opcoes.tempoLimiteConexao);
 
         const std::filesystem::path config = CaminhoConfig(opcoes);
         if (!ArquivoExiste(config))

@@ -4,6 +4,7 @@
 #include "Erro.h"
 
 #include <QString>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -25,6 +26,8 @@ struct OpcoesConexao {
     std::string bibliotecaCliente = ConexaoSql::BibliotecaPadrao;
     // Page buffers for the attachment (0: the database's default).
     int paginasCache = 0;
+    // How long a server may take to answer before the connection is given up.
+    std::chrono::seconds tempoLimiteConexao{15};
 };
 
 // The connection could not be made: the single message the user reads, and the client's own

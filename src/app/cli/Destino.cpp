@@ -114,7 +114,13 @@ void Destino::GravarPorArquivo(const std::function<void(const std::filesystem::p
 {
     if (!provisorio_.empty()) {
         dispositivo_.close();
-        escritor(provisorio_);
+        try {
+            escritor(provisorio_);
+        } catch (const Erro& e) {
+            // The user knows the file by the name given, not by the one it had meanwhile.
+            QString mensagem = e.Mensagem();
+            throw Erro(mensagem.replace(Texto(provisorio_), nome_));
+        }
         return;
     }
     // Into what is not a file, the workbook goes through a private folder of its own.
