@@ -115,10 +115,8 @@ TEST(InterrupcaoCli, SinalEncerraOndeQuerQueOProgramaEsteja)
     if (!ServidorDeTeste())
         return;
     std::filesystem::remove(saida);
-    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, pasta / "sem-fim.fdb");
     ProxyTcp proxy;
-    EscreverConfig(pasta / "Config.ini",
-                   QStringLiteral("127.0.0.1/%1:%2").arg(proxy.Porta()).arg(QString::fromStdString((pasta / "sem-fim.fdb").string())));
+    proxy.ConfigSemFim(pasta.Caminho());
     Execucao e({QStringLiteral("--config"), config, QStringLiteral("--progress"), QStringLiteral("--output"),
                 QString::fromStdString(saida.string())},
                [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); });
@@ -133,10 +131,8 @@ TEST(InterrupcaoCli, TempoLimiteCortaAConexaoQueNaoParaESegue)
 {
     QUORVANE_EXIGE_SERVIDOR();
     PastaTemporaria pasta;
-    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, pasta / "sem-fim.fdb");
     ProxyTcp proxy;
-    EscreverConfig(pasta / "Config.ini",
-                   QStringLiteral("127.0.0.1/%1:%2").arg(proxy.Porta()).arg(QString::fromStdString((pasta / "sem-fim.fdb").string())));
+    proxy.ConfigSemFim(pasta.Caminho());
     Execucao e({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string()), QStringLiteral("--progress"),
                 QStringLiteral("--timeout"), QStringLiteral("2"), QStringLiteral("--format"), QStringLiteral("json")},
                [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); });

@@ -23,18 +23,24 @@ sockaddr_in Loopback(std::uint16_t porta)
     return endereco;
 }
 
+// A socket listening on a free port of 127.0.0.1; the port is returned through `porta`.
+int Escutar(std::uint16_t& porta)
+{
+    const int escuta = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in endereco = Loopback(0);
+    socklen_t tamanho = sizeof endereco;
+    if (escuta < 0 || ::bind(escuta, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
+        ::listen(escuta, 16) != 0 || ::getsockname(escuta, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0)
+        throw std::runtime_error("não foi possível escutar em 127.0.0.1");
+    porta = ntohs(endereco.sin_port);
+    return escuta;
+}
+
 } // namespace
 
 ProxyTcp::ProxyTcp(std::uint16_t portaDestino)
-    : portaDestino_(portaDestino ? portaDestino : PortaDoServidorDeTeste())
+    : portaDestino_(portaDestino ? portaDestino : PortaDoServidorDeTeste()), escuta_(Escutar(porta_))
 {
-    escuta_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in endereco = Loopback(0);
-    socklen_t tamanho = sizeof endereco;
-    if (escuta_ < 0 || ::bind(escuta_, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
-        ::listen(escuta_, 16) != 0 || ::getsockname(escuta_, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0)
-        throw std::runtime_error("proxy: não foi possível escutar em 127.0.0.1");
-    porta_ = ntohs(endereco.sin_port);
     aceitador_ = std::thread([this] { Aceitar(); });
 }
 
@@ -90,21 +96,21 @@ void ProxyTcp::Encaminhar(int de, int para, int geracao)
     ::shutdown(para, SHUT_RDWR);
 }
 
+std::filesystem::path ProxyTcp::ConfigSemFim(const std::filesystem::path& pasta) const
+{
+    const auto banco = pasta / "sem-fim.fdb";
+    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, banco);
+    EscreverConfig(pasta / "Config.ini", QStringLiteral("127.0.0.1/%1:%2").arg(porta_).arg(QString::fromStdString(banco.string())));
+    return pasta / "Config.ini";
+}
+
 void ProxyTcp::Congelar()
 {
     ++geracao_;
 }
 
-PortaMuda::PortaMuda() : escuta_(::socket(AF_INET, SOCK_STREAM, 0))
-{
-    sockaddr_in endereco = Loopback(0);
-    socklen_t tamanho = sizeof endereco;
-    // Listening is enough: the system completes the connections, and nobody ever reads them.
-    if (escuta_ < 0 || ::bind(escuta_, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
-        ::listen(escuta_, 16) != 0 || ::getsockname(escuta_, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0)
-        throw std::runtime_error("porta muda: não foi possível escutar em 127.0.0.1");
-    porta_ = ntohs(endereco.sin_port);
-}
+// Listening is enough: the system completes the connections, and nobody ever reads them.
+PortaMuda::PortaMuda() : escuta_(Escutar(porta_)) {}
 
 PortaMuda::~PortaMuda()
 {
