@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include <sys/stat.h>
@@ -188,17 +190,16 @@ TEST(CliExecucao, SaidasQueNaoSaoArquivosComunsRecebemOsAchadosDireto)
     const auto fifo = pasta / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_symlink(fifo, pasta / "link-para-fifo");
-    QByteArray lidos;
+    std::string lidos;
     std::thread leitor([&] {
-        QFile f(QString::fromStdString(fifo.string()));
-        if (f.open(QIODevice::ReadOnly))
-            lidos = f.readAll();
+        std::ifstream f(fifo, std::ios::binary);
+        lidos.assign(std::istreambuf_iterator<char>(f), {});
     });
     ExecucaoCli r = RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), QString::fromStdString((pasta / "link-para-fifo").string())});
     leitor.join();
     EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
-    EXPECT_EQ(QString::fromUtf8(lidos).split(u'\n', Qt::SkipEmptyParts), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+    EXPECT_EQ(QString::fromStdString(lidos).split(u'\n', Qt::SkipEmptyParts), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
 
     for (const QString& saida : {QStringLiteral("/dev/null"), QStringLiteral("-"), QStringLiteral("/dev/stdout")}) {
         r = RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), saida});
