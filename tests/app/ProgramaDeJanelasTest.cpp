@@ -23,6 +23,9 @@ protected:
         if (comTela)
             ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("pt_BR.UTF-8"));
+        // The private test server, if any, is the one "on this machine".
+        for (const auto& [nome, valor] : ClienteDoServidorDeTeste())
+            ambiente.insert(nome, valor);
         processo.setProcessEnvironment(ambiente);
         processo.start(QString::fromStdString((pasta / "quorvane").string()), {});
         ASSERT_TRUE(processo.waitForStarted());
@@ -61,7 +64,8 @@ TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
 {
     // A session's log-out (SIGTERM), Ctrl+C (SIGINT), a closed terminal (SIGHUP): the program
     // ends by itself with 128 + the signal, not killed by the Firebird client's handlers. The
-    // database's path has accents, blanks and a 4-byte character, in a locale not generated here.
+    // database's path has accents, blanks and a 4-byte character, in a locale not generated here;
+    // while the window has it open, the server of this machine (if one runs) can open it too.
     const auto banco = pasta / "Gestão Fiscal 𝄞" / "erp sé.fdb";
     std::filesystem::create_directory(banco.parent_path());
     std::filesystem::copy_file(BancoDe("checks-a"), banco);
@@ -69,6 +73,8 @@ TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
     for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
         Iniciar(true);
         ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString(); // the main window is up
+        if (ServidorDeTeste())
+            EXPECT_NO_THROW(ConexaoDeTeste outroCliente(CaminhoPeloServidor(banco)));
         ::kill(static_cast<pid_t>(processo.processId()), sinal);
         EXPECT_EQ(Fim(), 128 + sinal) << sinal;
     }
