@@ -1,9 +1,17 @@
 #include "SinaisDeEncerramento.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <initializer_list>
+#include <mutex>
+#include <semaphore.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace Quorvane {
 
@@ -11,13 +19,72 @@ namespace {
 
 int Tubo[2] = {-1, -1};
 
+// The forced end: woken by the handler (sem_post is safe there), told which signal came first.
+sem_t Despertador;
+std::atomic<bool> FimGarantido{false};
+std::atomic<int> PrimeiroSinal{0};
+
+struct EmEscrita {
+    std::mutex trava;
+    std::vector<std::string> caminhos;
+};
+
+EmEscrita& ArquivosEmEscrita()
+{
+    static auto* arquivos = new EmEscrita; // outlives every thread: never destroyed
+    return *arquivos;
+}
+
 void AoReceberSinal(int sinal)
 {
     const unsigned char byte = static_cast<unsigned char>(sinal);
     [[maybe_unused]] const ssize_t escrito = ::write(Tubo[1], &byte, 1);
+    int nenhum = 0;
+    PrimeiroSinal.compare_exchange_strong(nenhum, sinal);
+    if (FimGarantido)
+        ::sem_post(&Despertador);
 }
 
 } // namespace
+
+void GarantirFimAposSinal(std::chrono::milliseconds prazo, std::function<void(int)> ultimoAto)
+{
+    if (FimGarantido || ::sem_init(&Despertador, 0, 0) != 0)
+        return;
+    std::thread([prazo, ultimoAto = std::move(ultimoAto)] {
+        while (::sem_wait(&Despertador) != 0 && errno == EINTR) {
+        }
+        std::this_thread::sleep_for(prazo);
+        const int sinal = PrimeiroSinal.load();
+        {
+            auto& arquivos = ArquivosEmEscrita();
+            std::lock_guard trava(arquivos.trava);
+            for (const std::string& caminho : arquivos.caminhos)
+                ::unlink(caminho.c_str());
+        }
+        if (ultimoAto)
+            ultimoAto(sinal);
+        std::fflush(stderr);
+        ::_exit(128 + sinal);
+    }).detach();
+    FimGarantido = true;
+}
+
+ArquivoEmEscrita::ArquivoEmEscrita(std::string caminho) : caminho_(std::move(caminho))
+{
+    auto& arquivos = ArquivosEmEscrita();
+    std::lock_guard trava(arquivos.trava);
+    arquivos.caminhos.push_back(caminho_);
+}
+
+ArquivoEmEscrita::~ArquivoEmEscrita()
+{
+    auto& arquivos = ArquivosEmEscrita();
+    std::lock_guard trava(arquivos.trava);
+    const auto achado = std::find(arquivos.caminhos.begin(), arquivos.caminhos.end(), caminho_);
+    if (achado != arquivos.caminhos.end())
+        arquivos.caminhos.erase(achado);
+}
 
 int InstalarSinaisDeEncerramento()
 {

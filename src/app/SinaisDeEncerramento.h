@@ -1,5 +1,9 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
+#include <string>
+
 namespace Quorvane {
 
 // SIGTERM, SIGINT and SIGHUP (a session's log-out, Ctrl+C, a closed terminal) are written, as
@@ -11,5 +15,24 @@ namespace Quorvane {
 // loads, which shut the client down on a thread of theirs and then call the ones that were there
 // before.
 int InstalarSinaisDeEncerramento();
+
+// The last resort behind each program's orderly end: from the first stop signal on, a thread of
+// its own ends the process with 128 + the signal once `prazo` has passed, whatever the program is
+// then held in (a server that never answers, a write to a pipe nobody reads). Just before, it
+// removes the files being written (ArquivoEmEscrita) and calls `ultimoAto` with the signal.
+// Call once.
+void GarantirFimAposSinal(std::chrono::milliseconds prazo, std::function<void(int sinal)> ultimoAto = {});
+
+// A file being written that such an end must not leave behind, from creation to destruction.
+class ArquivoEmEscrita {
+public:
+    explicit ArquivoEmEscrita(std::string caminho);
+    ~ArquivoEmEscrita();
+    ArquivoEmEscrita(const ArquivoEmEscrita&) = delete;
+    ArquivoEmEscrita& operator=(const ArquivoEmEscrita&) = delete;
+
+private:
+    std::string caminho_;
+};
 
 } // namespace Quorvane

@@ -1,7 +1,9 @@
 #include "Aplicacao.h"
+#include "CaracteresUtf8.h"
 #include "ClienteFirebird.h"
 #include "EncerramentoPorSinal.h"
 #include "ProgramaJanelas.h"
+#include "SinaisDeEncerramento.h"
 
 #include <cstdlib>
 #include <optional>
@@ -30,13 +32,18 @@ int ExecutarPrograma(char* programa)
 
     // Before the client library loads, so that its signal handlers pass the signals on to ours.
     EncerramentoPorSinal encerramento;
+    // Should the orderly end not come (a server that never answers), the program ends all the same.
+    GarantirFimAposSinal(std::chrono::milliseconds(1500));
     // Outlives the connection and the windows, which ExecutarJanelas releases before returning.
     std::optional<TAplicacao> aplicacao;
     const auto prepararTela = [&] {
         if (!TemTelaGrafica())
             return false;
-        if (!aplicacao)
+        if (!aplicacao) {
             aplicacao.emplace(argc, argv);
+            // The application set the C locale from the environment: file names stay UTF-8.
+            GarantirCaracteresUtf8();
+        }
         return true;
     };
     return ExecutarJanelas(OpcoesConexao{}, prepararTela, &encerramento);

@@ -1,5 +1,6 @@
 #include "Analises.h"
 
+#include "ConexaoSql.h"
 #include "ConsultaSql.h"
 #include "DataLocal.h"
 #include "Erro.h"
@@ -41,6 +42,7 @@ TAnalises::TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> tela
 void TAnalises::Create(bool lerDataCarga)
 {
     QryAnalise = std::make_unique<ConsultaSql>(Conexao ? Conexao->GetConexao() : nullptr);
+    vigia_ = std::make_unique<VigiaDaVerificacao>(QryAnalise->Conexao());
     LogAlertasAndErros.Create(ListaLogAlertasAndErros);
     if (!lerDataCarga) {
         DataCargaInicial = QDate();
@@ -64,6 +66,7 @@ void TAnalises::Create(bool lerDataCarga)
 
 TAnalises::~TAnalises()
 {
+    vigia_.reset();
     ListaLogAlertasAndErros.clear();
     ListaLogAlertasAndErros.shrink_to_fit();
     LogAlertasAndErros = {};
@@ -72,6 +75,8 @@ TAnalises::~TAnalises()
 
 iAnalises& TAnalises::LimparLog()
 {
+    if (vigia_)
+        vigia_->Rearmar();
     if (LogAlertasAndErros.FLista)
         LogAlertasAndErros.FLista->clear();
     return *this;
@@ -79,11 +84,60 @@ iAnalises& TAnalises::LimparLog()
 
 iAnalises& TAnalises::Executar(const Verificacao& verificacao)
 {
+    Rodar(verificacao, LogAlertasAndErros);
+    return *this;
+}
+
+TListaLogAlertasAndErros TAnalises::AchadosDe(const Verificacao& verificacao)
+{
+    TListaLogAlertasAndErros achados;
+    TLogAlertasAndErros buffer;
+    buffer.Create(achados);
+    Rodar(verificacao, buffer);
+    return achados;
+}
+
+void TAnalises::Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffer)
+{
     // The state is the process's: an engine destroyed before this one took it with it.
     if (!QryAnalise || !LogAlertasAndErros.FLista)
         throw Erro(QStringLiteral("O motor de análises foi encerrado"));
-    ExecutarVerificacao(verificacao, *QryAnalise, DataCargaInicial, formato_, LogAlertasAndErros);
-    return *this;
+    if (vigia_->Cancelada())
+        throw ErroAnaliseCancelada();
+    // The attachment was cut to stop the check before: the ones after it need a new one.
+    if (ConexaoSql* conexao = QryAnalise->Conexao(); conexao && conexao->Abortada())
+        conexao->Reconectar();
+
+    vigia_->Iniciar(tempoLimite_);
+    const auto parado = [this] {
+        switch (vigia_->Terminar()) {
+        case VigiaDaVerificacao::Motivo::Cancelada:
+            throw ErroAnaliseCancelada();
+        case VigiaDaVerificacao::Motivo::TempoEsgotado:
+            throw ErroTempoEsgotado();
+        case VigiaDaVerificacao::Motivo::Nenhum:
+            break;
+        }
+    };
+    try {
+        ExecutarVerificacao(verificacao, *QryAnalise, DataCargaInicial, formato_, buffer);
+    } catch (...) {
+        // A check stopped on purpose fails for that reason, not with what the client said.
+        parado();
+        throw;
+    }
+    parado();
+}
+
+void TAnalises::Cancelar()
+{
+    if (vigia_)
+        vigia_->Cancelar();
+}
+
+void TAnalises::DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo)
+{
+    tempoLimite_ = tempo;
 }
 
 iAnalises& TAnalises::CargaInicialSemCustoUnitarioEntrada()
@@ -123,6 +177,8 @@ iAnalises& TAnalises::AcertoEntradaSemValorUnitario()
 
 void TAnalises::ShowTelaLog()
 {
+    if (vigia_ && vigia_->Cancelada())
+        throw ErroAnaliseCancelada();
     if (telaLog_)
         telaLog_->Mostrar(LogAlertasAndErros);
 }

@@ -3,6 +3,7 @@
 #include "FormatoLocal.h"
 #include "Interfaces.h"
 #include "TelaLog.h"
+#include "VigiaDaVerificacao.h"
 
 #include <memory>
 
@@ -35,13 +36,20 @@ public:
 
     iAnalises& Executar(const Verificacao& verificacao) override;
     TLogAlertasAndErros& GetLogAlertasAndErros() override;
+    TListaLogAlertasAndErros AchadosDe(const Verificacao& verificacao) override;
+    void Cancelar() override;
+    void DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo) override;
 
 private:
     TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog);
     void Create(bool lerDataCarga = true);
+    // Every check runs here: on a live attachment, watched, stopped when asked.
+    void Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffer);
 
     FormatoLocal formato_;
     std::shared_ptr<iTelaLog> telaLog_;
+    std::optional<std::chrono::milliseconds> tempoLimite_;
+    std::unique_ptr<VigiaDaVerificacao> vigia_;
 };
 
 } // namespace Quorvane

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "Connection.h"
+#include "Erro.h"
 #include "LogAlertasAndErros.h"
 #include "Verificacao.h"
 
 #include <QString>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 namespace Quorvane {
 
@@ -30,6 +33,28 @@ public:
     virtual iAnalises& Executar(const Verificacao& verificacao) = 0;
     // The buffer record; its FLista is the result list.
     virtual TLogAlertasAndErros& GetLogAlertasAndErros() = 0;
+
+    // Runs one check and hands back its findings, leaving the log as it is: a check that fails
+    // gives none.
+    virtual TListaLogAlertasAndErros AchadosDe(const Verificacao& verificacao) = 0;
+    // Stops the run, from any thread: the check running now is cancelled (its attachment cut if
+    // it does not stop), and every operation after it fails with ErroAnaliseCancelada until the
+    // next LimparLog.
+    virtual void Cancelar() = 0;
+    // A check still running after this long is stopped and fails with ErroTempoEsgotado; the next
+    // one runs on a new attachment if the old one had to be cut. None: no limit (the default).
+    virtual void DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo) = 0;
+};
+
+// How a check that was stopped fails.
+class ErroAnaliseCancelada : public Erro {
+public:
+    ErroAnaliseCancelada() : Erro(QStringLiteral("Análise cancelada.")) {}
+};
+
+class ErroTempoEsgotado : public Erro {
+public:
+    ErroTempoEsgotado() : Erro(QStringLiteral("Tempo limite esgotado: a verificação foi cancelada")) {}
 };
 
 // The process-wide connection service, set at start-up before any window exists.

@@ -97,6 +97,10 @@ QString LerValorIniDeTexto(const QString& texto, const QString& secao, const QSt
 
 QString LerValorIni(const std::filesystem::path& arquivo, const QString& secao, const QString& chave)
 {
+    // A FIFO or a device would block the open for ever.
+    std::error_code erro;
+    if (!std::filesystem::is_regular_file(arquivo, erro))
+        return {};
     QFile file(QString::fromStdString(arquivo.string()));
     if (!file.open(QIODevice::ReadOnly))
         return {};

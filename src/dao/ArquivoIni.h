@@ -10,7 +10,7 @@ namespace Quorvane {
 // and key win; blanks around the value and one pair of enclosing single or double quotes are
 // dropped; at most 2,047 characters are kept. A UTF-8 or UTF-16 byte-order mark is honoured;
 // other files are read as UTF-8 when they are valid UTF-8, and as WIN1252 otherwise.
-// A missing or unreadable file reads as empty.
+// A missing or unreadable file, or anything that is not a regular file, reads as empty.
 QString LerValorIni(const std::filesystem::path& arquivo, const QString& secao, const QString& chave);
 
 // The same rules over text already in memory.

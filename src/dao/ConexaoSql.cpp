@@ -1,5 +1,7 @@
 #include "ConexaoSql.h"
 
+#include "CaminhoDoBanco.h"
+#include "CaracteresUtf8.h"
 #include "FirebirdApi.h"
 
 namespace Quorvane {
@@ -10,6 +12,50 @@ namespace {
 std::string Bytes(const QString& texto)
 {
     return texto.toUtf8().toStdString();
+}
+
+// The first attempt for a local path: the machine's own server, through the loopback; the
+// embedded engine after it only where the server could not open the file itself.
+const char* const PeloServidorLocal = "Providers=Loopback,Engine12";
+
+struct Credenciais {
+    std::string usuario;
+    std::string senha;
+    std::string papel;
+    int dialeto = 3;
+    int paginasCache = 0;
+    int tempoLimiteConexao = 0;
+};
+
+// One attachment attempt. Throws the client's error as it is, so that the caller can tell a
+// server that did not answer from one that refused.
+Firebird::IAttachment* Anexar(const ClienteFirebird& cliente, Firebird::ThrowStatusWrapper* status,
+                              const std::string& banco, const Credenciais& c, const char* configuracao)
+{
+    Firebird::IXpbBuilder* dpb = cliente.Util()->getXpbBuilder(status, Firebird::IXpbBuilder::DPB, nullptr, 0);
+    struct Descarte {
+        Firebird::IXpbBuilder* b;
+        ~Descarte() { b->dispose(); }
+    } descarte{dpb};
+    for (const auto& [tag, valor] : {std::pair{isc_dpb_user_name, &c.usuario}, std::pair{isc_dpb_password, &c.senha},
+                                     std::pair{isc_dpb_sql_role_name, &c.papel}})
+        if (!valor->empty())
+            dpb->insertString(status, static_cast<unsigned char>(tag), valor->c_str());
+    dpb->insertInt(status, isc_dpb_sql_dialect, c.dialeto);
+    if (c.paginasCache > 0)
+        dpb->insertInt(status, isc_dpb_num_buffers, c.paginasCache);
+    // A server that accepts and never answers would otherwise hold the program for minutes.
+    if (c.tempoLimiteConexao > 0)
+        dpb->insertInt(status, isc_dpb_connect_timeout, c.tempoLimiteConexao);
+    if (configuracao)
+        dpb->insertString(status, isc_dpb_config, configuracao);
+    return cliente.Dispatcher()->attachDatabase(status, banco.c_str(), dpb->getBufferLength(status), dpb->getBuffer(status));
+}
+
+ISC_STATUS CodigoDoErro(const Firebird::FbException& e)
+{
+    const ISC_STATUS* erros = e.getStatus()->getErrors();
+    return erros && erros[0] == isc_arg_gds ? erros[1] : 0;
 }
 
 } // namespace
@@ -50,30 +96,39 @@ void ConexaoSql::Conectar()
     if (banco.isEmpty())
         throw Erro(QStringLiteral("Banco de dados não informado"));
 
+    Credenciais credenciais;
+    credenciais.usuario = Bytes(Parametro(QStringLiteral("user_name")));
+    credenciais.senha = Bytes(Parametro(QStringLiteral("Password")));
+    credenciais.papel = Bytes(Parametro(QStringLiteral("rolename")));
+    bool dialetoOk = false;
+    const int dialeto = Parametro(QStringLiteral("sqldialect")).toInt(&dialetoOk);
+    credenciais.dialeto = dialetoOk ? dialeto : 3;
+    credenciais.paginasCache = paginasCache_;
+    credenciais.tempoLimiteConexao = static_cast<int>(tempoLimiteConexao_.count());
+
+    GarantirCaracteresUtf8();
+    aviso_.clear();
+    const std::string arquivo = Bytes(banco);
     StatusFirebird status(cliente);
-    ChamarCliente(cliente, [&] {
-        Firebird::IXpbBuilder* dpb = cliente.Util()->getXpbBuilder(&status, Firebird::IXpbBuilder::DPB, nullptr, 0);
-        struct Descarte {
-            Firebird::IXpbBuilder* b;
-            ~Descarte() { b->dispose(); }
-        } descarte{dpb};
-
-        const auto texto = [&](unsigned char tag, const QString& valor) {
-            if (!valor.isEmpty())
-                dpb->insertString(&status, tag, Bytes(valor).c_str());
-        };
-        texto(isc_dpb_user_name, Parametro(QStringLiteral("user_name")));
-        texto(isc_dpb_password, Parametro(QStringLiteral("Password")));
-        texto(isc_dpb_sql_role_name, Parametro(QStringLiteral("rolename")));
-        bool dialetoOk = false;
-        const int dialeto = Parametro(QStringLiteral("sqldialect")).toInt(&dialetoOk);
-        dpb->insertInt(&status, isc_dpb_sql_dialect, dialetoOk ? dialeto : 3);
-        if (paginasCache_ > 0)
-            dpb->insertInt(&status, isc_dpb_num_buffers, paginasCache_);
-
-        anexo_ = PosseFirebird(cliente, cliente.Dispatcher()->attachDatabase(&status, Bytes(banco).c_str(),
-                                                                             dpb->getBufferLength(&status), dpb->getBuffer(&status)));
-    });
+    if (EhCaminhoLocal(banco)) {
+        try {
+            anexo_ = PosseFirebird(cliente, Anexar(cliente, status.Ptr(), arquivo, credenciais, PeloServidorLocal));
+        } catch (const Firebird::FbException& e) {
+            // No server on this machine: the embedded engine opens the file, as it always did.
+            // A server that refuses the program's user is not an ERP server set up the usual way.
+            const ISC_STATUS codigo = CodigoDoErro(e);
+            if (codigo == isc_login)
+                aviso_ = QStringLiteral("O servidor Firebird desta máquina recusou o usuário do programa: o banco foi aberto "
+                                        "pelo motor embutido, que o reserva só para si até o fim da execução.");
+            // (A client already shut down in this process refuses every loopback too.)
+            else if (codigo != isc_network_error && codigo != isc_att_shutdown)
+                throw ErroDoStatus(cliente, e.getStatus());
+        }
+    }
+    if (!anexo_)
+        anexo_ = PosseFirebird(
+            cliente, ChamarCliente(cliente, [&] { return Anexar(cliente, status.Ptr(), arquivo, credenciais, nullptr); }));
+    abortada_ = false;
 }
 
 void ConexaoSql::Desconectar() noexcept
@@ -81,14 +136,34 @@ void ConexaoSql::Desconectar() noexcept
     anexo_.Soltar();
 }
 
+namespace {
+
+void Cancelar(const ClienteFirebird& cliente, Firebird::IAttachment* anexo, int modo) noexcept
+{
+    Firebird::IStatus* status = cliente.Master()->getStatus();
+    Firebird::CheckStatusWrapper wrapper(status);
+    anexo->cancelOperation(&wrapper, modo);
+    status->dispose();
+}
+
+} // namespace
+
 void ConexaoSql::CancelarOperacao() noexcept
 {
-    if (!anexo_)
-        return;
-    Firebird::IStatus* status = cliente_->Master()->getStatus();
-    Firebird::CheckStatusWrapper wrapper(status);
-    anexo_->cancelOperation(&wrapper, fb_cancel_raise);
-    status->dispose();
+    if (anexo_ && !abortada_)
+        Cancelar(*cliente_, anexo_.get(), fb_cancel_raise);
+}
+
+void ConexaoSql::AbortarOperacao() noexcept
+{
+    if (anexo_ && !abortada_.exchange(true))
+        Cancelar(*cliente_, anexo_.get(), fb_cancel_abort);
+}
+
+void ConexaoSql::Reconectar()
+{
+    Desconectar();
+    Conectar();
 }
 
 } // namespace Quorvane

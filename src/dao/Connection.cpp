@@ -4,6 +4,8 @@
 #include "Erro.h"
 #include "PastaDoPrograma.h"
 
+#include <QStringList>
+
 namespace Quorvane {
 
 namespace {
@@ -36,10 +38,28 @@ std::filesystem::path CaminhoConfig(const OpcoesConexao& opcoes)
     return PastaDoPrograma() / ArquivoConfig.toStdString();
 }
 
+// A FIFO or a device would hold the program in open() for ever: only a regular file is read.
 bool ArquivoExiste(const std::filesystem::path& caminho)
 {
     std::error_code erro;
-    return std::filesystem::exists(caminho, erro) && !std::filesystem::is_directory(caminho, erro);
+    return std::filesystem::is_regular_file(caminho, erro);
+}
+
+// The client's reason, for the technician: on one line, never the password, and with what to do
+// when the database is on read-only media.
+QString CausaDaFalha(const ErroBanco& erro)
+{
+    QStringList linhas;
+    for (QString linha : erro.Mensagem().split(u'\n', Qt::SkipEmptyParts)) {
+        if (linha.startsWith(u'-'))
+            linha.remove(0, 1);
+        linhas << linha.trimmed();
+    }
+    QString causa = linhas.join(u' ');
+    causa.replace(SenhaBanco, QStringLiteral("***"));
+    if (causa.contains(QStringLiteral("no permission for read-write access")))
+        causa += QStringLiteral(" (banco em mídia somente leitura: marque-o antes como somente leitura, com gfix -mode read_only)");
+    return causa;
 }
 
 } // namespace
@@ -54,6 +74,7 @@ std::shared_ptr<iConnection> TConnection::New(const OpcoesConexao& opcoes)
         DefinirParametrosFixos(*conexao);
         conexao->DefinirBibliotecaCliente(opcoes.bibliotecaCliente);
         conexao->DefinirPaginasCache(opcoes.paginasCache);
+        conexao->DefinirTempoLimiteConexao(opcoes.tempoLimiteConexao);
 
         const std::filesystem::path config = CaminhoConfig(opcoes);
         if (!ArquivoExiste(config))
@@ -68,9 +89,16 @@ std::shared_ptr<iConnection> TConnection::New(const OpcoesConexao& opcoes)
         conexao->DefinirParametro(QStringLiteral("LocaleCode"), QStringLiteral("%1").arg(0, 4, 16, QLatin1Char('0')));
         conexao->Conectar();
     } catch (...) {
-        // Only this message reaches the user; the cause (which may hold the password) does not.
+        // Only this message reaches the user of the window; the runner adds the client's reason.
         ConexaoDoProcesso = nullptr;
-        throw Erro(QStringLiteral("Não foi possível criar uma conexão com o banco %1").arg(CaminhoBanco));
+        QString causa;
+        try {
+            throw;
+        } catch (const ErroBanco& e) {
+            causa = CausaDaFalha(e);
+        } catch (...) {
+        }
+        throw ErroConexao(QStringLiteral("Não foi possível criar uma conexão com o banco %1").arg(CaminhoBanco), causa);
     }
     return std::shared_ptr<iConnection>(new TConnection(std::move(conexao)));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ConexaoSql.h"
+#include "Erro.h"
 
 #include <QString>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -24,12 +26,25 @@ struct OpcoesConexao {
     std::string bibliotecaCliente = ConexaoSql::BibliotecaPadrao;
     // Page buffers for the attachment (0: the database's default).
     int paginasCache = 0;
+    // How long a server may take to answer before the connection is given up.
+    std::chrono::seconds tempoLimiteConexao{15};
+};
+
+// The connection could not be made: the single message the user reads, and the client's own
+// reason when the client gave one, on one line and without the password.
+class ErroConexao : public Erro {
+public:
+    ErroConexao(QString mensagem, QString causa) : Erro(std::move(mensagem)), causa_(std::move(causa)) {}
+    const QString& Causa() const noexcept { return causa_; }
+
+private:
+    QString causa_;
 };
 
 class TConnection final : public iConnection {
 public:
     // Reads the configuration, connects and returns the service. Every failure ends as the single
-    // Erro "Não foi possível criar uma conexão com o banco %s", naming the CAMINHO read so far.
+    // ErroConexao "Não foi possível criar uma conexão com o banco %s", naming the CAMINHO read so far.
     static std::shared_ptr<iConnection> New(const OpcoesConexao& opcoes = {});
 
     ~TConnection() override;

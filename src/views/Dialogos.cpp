@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QPushButton>
 
 namespace Quorvane {
 
@@ -36,6 +37,18 @@ void TDialogosPadrao::MensagemDeErro(const QString& titulo, const QString& texto
 void TDialogosPadrao::ExibirModal(QDialog& janela)
 {
     janela.exec();
+}
+
+bool TDialogosPadrao::Pergunta(const QString& titulo, const QString& texto)
+{
+    QMessageBox caixa(QMessageBox::Question, titulo, texto);
+    caixa.setTextFormat(Qt::PlainText);
+    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* nao = caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    caixa.setDefaultButton(nao);
+    caixa.setEscapeButton(nao);
+    caixa.exec();
+    return caixa.clickedButton() == sim;
 }
 
 iDialogos& Dialogos()

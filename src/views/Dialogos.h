@@ -19,6 +19,8 @@ public:
     virtual void MensagemDeErro(const QString& titulo, const QString& texto) = 0;
     // Shows the window modally and returns once it has been closed.
     virtual void ExibirModal(QDialog& janela) = 0;
+    // A question with the buttons "Sim" and "Não": true for "Sim".
+    virtual bool Pergunta(const QString& titulo, const QString& texto) = 0;
 };
 
 class TDialogosPadrao final : public iDialogos {
@@ -26,6 +28,7 @@ public:
     void Mensagem(const QString& titulo, const QString& texto) override;
     void MensagemDeErro(const QString& titulo, const QString& texto) override;
     void ExibirModal(QDialog& janela) override;
+    bool Pergunta(const QString& titulo, const QString& texto) override;
 
     // The box both messages use; the text is shown as written, never read as markup.
     static std::unique_ptr<QMessageBox> CriarCaixa(QMessageBox::Icon icone, const QString& titulo, const QString& texto);

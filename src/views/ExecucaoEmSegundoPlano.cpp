@@ -22,7 +22,7 @@ void ExecutarEmSegundoPlano(const std::function<void()>& trabalho)
     // Queued: "finished" may come before the loop runs, and then ends it as soon as it starts.
     QObject::connect(trabalhador.get(), &QThread::finished, &espera, &QEventLoop::quit, Qt::QueuedConnection);
     trabalhador->start();
-    espera.exec(QEventLoop::ExcludeUserInputEvents);
+    espera.exec();
     // The loop also ends when the application is told to quit; the work is never left behind.
     trabalhador->wait();
     if (erro)

@@ -13,6 +13,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -225,19 +226,26 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
     else
         TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
+    if (TTelaEsperaView* espera = TTelaEsperaView::TelaEspera())
+        espera->installEventFilter(this);
     try {
         // The checks run off the interface thread so that the windows keep painting and answering
-        // the window system; the log window is a window and opens here, once they are done.
-        ExecutarEmSegundoPlano([this] {
-            FAnalises->LimparLog()
-                .CargaInicialSemCustoUnitarioEntrada()
-                .CFOPBeneficiamentoTerceiroAoMesmoTempo()
-                .CFOPConsumoMovimentandoEstoque()
-                .PrimeiroLancamentoSaidaMovimentaEstoque()
-                .ImportacaoSemDespesas()
-                .ImportacaoSemFOB()
-                .AcertoEntradaSemValorUnitario();
-        });
+        // the window system; the log window is a window and opens here, once they are done. A
+        // cancelled run fails as a failed check does, with "Análise cancelada.".
+        verificando_ = true;
+        {
+            const auto fimDasVerificacoes = qScopeGuard([this] { verificando_ = false; });
+            ExecutarEmSegundoPlano([this] {
+                FAnalises->LimparLog()
+                    .CargaInicialSemCustoUnitarioEntrada()
+                    .CFOPBeneficiamentoTerceiroAoMesmoTempo()
+                    .CFOPConsumoMovimentandoEstoque()
+                    .PrimeiroLancamentoSaidaMovimentaEstoque()
+                    .ImportacaoSemDespesas()
+                    .ImportacaoSemFOB()
+                    .AcertoEntradaSemValorUnitario();
+            });
+        }
         FAnalises->ShowTelaLog();
     } catch (const Erro& e) {
         Dialogos().Mensagem(TituloDaAplicacao(), e.Mensagem());
@@ -264,9 +272,47 @@ void TMenuPrincipalView::closeEvent(QCloseEvent* evento)
     // btnClose is disabled only while a run is in progress: the engine is busy until it ends.
     if (!btnClose->isEnabled()) {
         evento->ignore();
+        PerguntarCancelamento();
         return;
     }
     TBaseView::closeEvent(evento);
+}
+
+void TMenuPrincipalView::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Escape && verificando_)
+        PerguntarCancelamento();
+    else
+        TBaseView::keyPressEvent(evento);
+}
+
+bool TMenuPrincipalView::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // The wait screen: Esc there, or an attempt to close it.
+    if (objeto == TTelaEsperaView::TelaEspera() && verificando_) {
+        if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
+            PerguntarCancelamento();
+            return true;
+        }
+        if (evento->type() == QEvent::Close) {
+            evento->ignore();
+            PerguntarCancelamento();
+            return true;
+        }
+    }
+    return TBaseView::eventFilter(objeto, evento);
+}
+
+void TMenuPrincipalView::PerguntarCancelamento()
+{
+    // Only while the checks run; the log window, once open, is closed on its own.
+    if (!verificando_ || perguntando_ || !FAnalises)
+        return;
+    perguntando_ = true;
+    const bool cancelar = Dialogos().Pergunta(TituloDaAplicacao(), QStringLiteral("Cancelar a análise em andamento?"));
+    perguntando_ = false;
+    if (cancelar)
+        FAnalises->Cancelar();
 }
 
 } // namespace Quorvane

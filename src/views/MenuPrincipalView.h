@@ -34,14 +34,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void CriarPaginaPrincipal();
     void CriarPaginaAjuda();
+    // Esc, or closing the window, while the checks run: the user may stop them.
+    void PerguntarCancelamento();
 
     std::shared_ptr<iAnalises> FAnalises;
     FormatoLocal formato_;
     std::shared_ptr<iTelaLog> telaLog_;
+    bool verificando_ = false;
+    bool perguntando_ = false;
 
     QLabel* pnlBancoDados;
     QTabWidget* pgcPrincipal;

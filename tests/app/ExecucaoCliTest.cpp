@@ -5,6 +5,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Quorvane::Testes;
 
 namespace {
@@ -165,7 +171,10 @@ TEST(CliExecucao, FalhaDeConexaoSaiComQuatro)
     EscreverConfig(pasta / "Config.ini", inexistente);
     ExecucaoCli r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string())});
     EXPECT_EQ(r.codigo, 4);
-    EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco ") + inexistente + u'\n');
+    // Then, for the technician, the client's own reason.
+    EXPECT_TRUE(r.Erros().startsWith(QStringLiteral("Não foi possível criar uma conexão com o banco ") + inexistente + u'\n'));
+    EXPECT_TRUE(r.Erros().endsWith(QStringLiteral("No such file or directory\n"))) << r.Erros().toStdString();
+    EXPECT_EQ(r.Erros().count(u'\n'), 2);
     EXPECT_TRUE(r.saida.isEmpty());
 
     r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "outro.ini").string())});
@@ -198,4 +207,56 @@ TEST(CliExecucao, PeloServidorDeTeste)
     const ExecucaoCli r = RodarCli(QStringList{QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string())} + Tsv);
     EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
     EXPECT_EQ(r.Linhas(), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+}
+
+TEST(CliExecucao, SaidasQueNaoSaoArquivosComunsRecebemOsAchadosDireto)
+{
+    // A device, a FIFO, standard output by name: written into, never replaced by a file.
+    PastaTemporaria pasta;
+    const auto fifo = pasta / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(fifo, pasta / "link-para-fifo");
+    // Held open here for reading (and writing, so that neither end waits): the pipe keeps what
+    // the runner writes.
+    const int leitura = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ExecucaoCli r = RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), QString::fromStdString((pasta / "link-para-fifo").string())});
+    std::string lidos(1 << 16, '\0');
+    lidos.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::read(leitura, lidos.data(), lidos.size()))));
+    ::close(leitura);
+    EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(QString::fromStdString(lidos).split(u'\n', Qt::SkipEmptyParts), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+
+    for (const QString& saida : {QStringLiteral("/dev/null"), QStringLiteral("-"), QStringLiteral("/dev/stdout")}) {
+        r = RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), saida});
+        EXPECT_EQ(r.codigo, 2) << saida.toStdString() << r.Erros().toStdString();
+        EXPECT_EQ(r.Linhas().size(), saida == u"/dev/null" ? 0 : 34) << saida.toStdString();
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(std::filesystem::is_symlink("/dev/stdout"));
+}
+
+TEST(CliExecucao, SaidaNoBancoOuNoConfigEhRecusadaAntesDeConectar)
+{
+    // By its path, through a link, or both outputs into one file: refused, and nothing touched.
+    PastaTemporaria pasta;
+    const auto banco = pasta / "erp.fdb";
+    std::filesystem::copy_file(BancoDe("checks-a"), banco);
+    std::filesystem::create_symlink(banco, pasta / "link.fdb");
+    const auto config = pasta / "Config.ini";
+    EscreverConfig(config, QString::fromStdString(banco.string()));
+    const auto tamanhoBanco = std::filesystem::file_size(banco);
+    const auto texto = [](const std::filesystem::path& p) { return QString::fromStdString(p.string()); };
+    for (const QStringList& saidas : {QStringList{QStringLiteral("--xlsx"), texto(banco)},
+                                      QStringList{QStringLiteral("--output"), texto(pasta / "link.fdb")},
+                                      QStringList{QStringLiteral("--output"), texto(config)},
+                                      QStringList{QStringLiteral("--output"), texto(pasta / "a"), QStringLiteral("--xlsx"), texto(pasta / "a")}}) {
+        const ExecucaoCli r = RodarCli(QStringList{QStringLiteral("--config"), texto(config)} + saidas);
+        EXPECT_EQ(r.codigo, 64) << saidas.join(u' ').toStdString();
+        EXPECT_EQ(r.Erros().count(u'\n'), 1) << r.Erros().toStdString();
+        EXPECT_TRUE(r.saida.isEmpty());
+    }
+    EXPECT_EQ(std::filesystem::file_size(banco), tamanhoBanco);
+    EXPECT_EQ(RodarCli({QStringLiteral("--config"), texto(config), QStringLiteral("--format"), QStringLiteral("tsv")}).codigo, 2);
+    EXPECT_FALSE(std::filesystem::exists(pasta / "a"));
 }

@@ -20,8 +20,12 @@ ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const s
                      const std::map<QString, QString>& variaveis)
 {
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("LANG"), lang);
-    ambiente.insert(QStringLiteral("LC_ALL"), lang);
+    for (const char* variavel : {"LANG", "LC_ALL", "LC_CTYPE"})
+        ambiente.remove(QString::fromLatin1(variavel));
+    if (!lang.isEmpty()) {
+        ambiente.insert(QStringLiteral("LANG"), lang);
+        ambiente.insert(QStringLiteral("LC_ALL"), lang);
+    }
     for (const auto& [nome, valor] : variaveis)
         ambiente.insert(nome, valor);
     QProcess processo;

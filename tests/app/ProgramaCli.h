@@ -33,8 +33,8 @@ struct ExecucaoCli {
     QStringList Linhas() const;
 };
 
-// Runs quorvane-cli (the one just built, or `programa`) to its end, in the given locale, with
-// `variaveis` added to its environment.
+// Runs quorvane-cli (the one just built, or `programa`) to its end, in the given locale (empty:
+// none set), with `variaveis` added to its environment.
 ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang = QStringLiteral("pt_BR.UTF-8"),
                      const std::filesystem::path& programa = QUORVANE_CLI,
                      const std::map<QString, QString>& variaveis = {});

@@ -1,4 +1,5 @@
 #include "ProgramaCli.h"
+#include "ProxyTcp.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -22,6 +23,9 @@ protected:
         if (comTela)
             ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("pt_BR.UTF-8"));
+        // The private test server, if any, is the one "on this machine".
+        for (const auto& [nome, valor] : ClienteDoServidorDeTeste())
+            ambiente.insert(nome, valor);
         processo.setProcessEnvironment(ambiente);
         processo.start(QString::fromStdString((pasta / "quorvane").string()), {});
         ASSERT_TRUE(processo.waitForStarted());
@@ -59,11 +63,19 @@ TEST_F(ProgramaDeJanelas, SemTelaAMensagemDePartidaVaiParaAErroPadrao)
 TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
 {
     // A session's log-out (SIGTERM), Ctrl+C (SIGINT), a closed terminal (SIGHUP): the program
-    // ends by itself with 128 + the signal, not killed by the Firebird client's handlers.
-    EscreverConfig(pasta / "Config.ini", QString::fromStdString(BancoDe("checks-a").string()));
+    // ends by itself with 128 + the signal, not killed by the Firebird client's handlers. The
+    // database's path has accents, blanks and a 4-byte character, in a locale not generated here;
+    // while the window has it open, the server of this machine (if one runs) can open it too.
+    const auto banco = pasta / "Gestão Fiscal 𝄞" / "erp sé.fdb";
+    std::filesystem::create_directory(banco.parent_path());
+    std::filesystem::copy_file(BancoDe("checks-a"), banco);
+    EscreverConfig(pasta / "Config.ini", QString::fromStdString(banco.string()));
     for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
         Iniciar(true);
         ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString(); // the main window is up
+        if (ServidorDeTeste()) {
+            EXPECT_NO_THROW(ConexaoDeTeste outroCliente(CaminhoPeloServidor(banco)));
+        }
         ::kill(static_cast<pid_t>(processo.processId()), sinal);
         EXPECT_EQ(Fim(), 128 + sinal) << sinal;
     }
@@ -77,4 +89,13 @@ TEST_F(ProgramaDeJanelas, SinalDuranteAMensagemDePartidaEncerraOPrograma)
     ::kill(static_cast<pid_t>(processo.processId()), SIGTERM);
     EXPECT_EQ(Fim(), 1);
     EXPECT_TRUE(Erros().startsWith(QStringLiteral("Não foi possível criar uma conexão com o banco \n")));
+
+    // Still connecting, to a server that accepts and never answers: the program ends all the same.
+    const PortaMuda muda;
+    EscreverConfig(pasta / "Config.ini", QStringLiteral("127.0.0.1/%1:/x.fdb").arg(muda.Porta()));
+    Iniciar(true);
+    ASSERT_FALSE(processo.waitForFinished(500));
+    ::kill(static_cast<pid_t>(processo.processId()), SIGTERM);
+    ASSERT_TRUE(processo.waitForFinished(20000));
+    EXPECT_EQ(processo.exitCode(), 128 + SIGTERM);
 }

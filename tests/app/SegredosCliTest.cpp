@@ -60,6 +60,10 @@ TEST(SegredosCli, ASenhaNaoApareceEmNenhumaSaidaNemArquivo)
         }
         EXPECT_FALSE(r.saida.contains(Senha)) << nome;
         EXPECT_FALSE(r.erros.contains(Senha)) << nome;
+        // The client's reason follows the connection message, for the technician.
+        if (nome == "senha recusada") {
+            EXPECT_TRUE(r.erros.contains("\nYour user name and password are not defined")) << r.erros.toStdString();
+        }
     }
     const QByteArray texto = Ler(saida);
     const QByteArray partes = PartesDaPlanilha(planilha);

@@ -15,10 +15,8 @@ TEST(ServidorPerdidoCli, ChecagensQueFalhamSaoRelatadasESaiCom3)
 {
     QUORVANE_EXIGE_SERVIDOR();
     PastaTemporaria pasta;
-    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, pasta / "sem-fim.fdb");
     ProxyTcp proxy;
-    EscreverConfig(pasta / "Config.ini",
-                   QStringLiteral("127.0.0.1/%1:%2").arg(proxy.Porta()).arg(QString::fromStdString((pasta / "sem-fim.fdb").string())));
+    proxy.ConfigSemFim(pasta.Caminho());
     std::thread derrubar([&] {
         std::this_thread::sleep_for(std::chrono::seconds(2));
         proxy.Derrubar();

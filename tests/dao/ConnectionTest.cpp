@@ -3,6 +3,7 @@
 #include "ConsultaSql.h"
 #include "Connection.h"
 #include "Erro.h"
+#include "ProxyTcp.h"
 
 #include <gtest/gtest.h>
 
@@ -161,4 +162,19 @@ TEST_F(ConnectionTest, ServidorQueNaoResponde)
 {
     // Nothing listens on this port of the loopback.
     EXPECT_EQ(FalhaCom("[BANCO]\nCAMINHO=127.0.0.1/1:/x.fdb\n"), Mensagem + QStringLiteral("127.0.0.1/1:/x.fdb"));
+    // A server that accepts and never answers is given up after the time limit, not minutes later.
+    const PortaMuda muda;
+    const QString caminho = QStringLiteral("127.0.0.1/%1:/x.fdb").arg(muda.Porta());
+    EscreverConfig(pasta / "Config.ini", caminho);
+    OpcoesConexao opcoes{pasta / "Config.ini"};
+    opcoes.tempoLimiteConexao = std::chrono::seconds(1);
+    const auto inicio = std::chrono::steady_clock::now();
+    try {
+        TConnection::New(opcoes);
+        ADD_FAILURE() << "a conexão não deveria ter sido criada";
+    } catch (const Erro& e) {
+        EXPECT_EQ(e.Mensagem(), Mensagem + caminho);
+    }
+    // The client's own default would have waited three minutes.
+    EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(60));
 }

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace Quorvane::Testes {
@@ -22,18 +23,24 @@ sockaddr_in Loopback(std::uint16_t porta)
     return endereco;
 }
 
+// A socket listening on a free port of 127.0.0.1; the port is returned through `porta`.
+int Escutar(std::uint16_t& porta)
+{
+    const int escuta = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in endereco = Loopback(0);
+    socklen_t tamanho = sizeof endereco;
+    if (escuta < 0 || ::bind(escuta, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
+        ::listen(escuta, 16) != 0 || ::getsockname(escuta, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0)
+        throw std::runtime_error("não foi possível escutar em 127.0.0.1");
+    porta = ntohs(endereco.sin_port);
+    return escuta;
+}
+
 } // namespace
 
 ProxyTcp::ProxyTcp(std::uint16_t portaDestino)
-    : portaDestino_(portaDestino ? portaDestino : PortaDoServidorDeTeste())
+    : portaDestino_(portaDestino ? portaDestino : PortaDoServidorDeTeste()), escuta_(Escutar(porta_))
 {
-    escuta_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in endereco = Loopback(0);
-    socklen_t tamanho = sizeof endereco;
-    if (escuta_ < 0 || ::bind(escuta_, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
-        ::listen(escuta_, 16) != 0 || ::getsockname(escuta_, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0)
-        throw std::runtime_error("proxy: não foi possível escutar em 127.0.0.1");
-    porta_ = ntohs(endereco.sin_port);
     aceitador_ = std::thread([this] { Aceitar(); });
 }
 
@@ -64,18 +71,21 @@ void ProxyTcp::Aceitar()
         }
         sockets_.push_back(cliente);
         sockets_.push_back(servidor);
-        threads_.emplace_back([this, cliente, servidor] { Encaminhar(cliente, servidor); });
-        threads_.emplace_back([this, cliente, servidor] { Encaminhar(servidor, cliente); });
+        const int geracao = geracao_;
+        threads_.emplace_back([this, cliente, servidor, geracao] { Encaminhar(cliente, servidor, geracao); });
+        threads_.emplace_back([this, cliente, servidor, geracao] { Encaminhar(servidor, cliente, geracao); });
     }
 }
 
-void ProxyTcp::Encaminhar(int de, int para)
+void ProxyTcp::Encaminhar(int de, int para, int geracao)
 {
     char dados[65536];
     for (;;) {
         const ssize_t lidos = ::recv(de, dados, sizeof dados, 0);
         if (lidos <= 0)
             break;
+        while (geracao != geracao_ && !derrubado_)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (ssize_t enviados = 0; enviados < lidos;) {
             const ssize_t n = ::send(para, dados + enviados, static_cast<std::size_t>(lidos - enviados), MSG_NOSIGNAL);
             if (n <= 0)
@@ -84,6 +94,27 @@ void ProxyTcp::Encaminhar(int de, int para)
         }
     }
     ::shutdown(para, SHUT_RDWR);
+}
+
+std::filesystem::path ProxyTcp::ConfigSemFim(const std::filesystem::path& pasta) const
+{
+    const auto banco = pasta / "sem-fim.fdb";
+    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, banco);
+    EscreverConfig(pasta / "Config.ini", QStringLiteral("127.0.0.1/%1:%2").arg(porta_).arg(QString::fromStdString(banco.string())));
+    return pasta / "Config.ini";
+}
+
+void ProxyTcp::Congelar()
+{
+    ++geracao_;
+}
+
+// Listening is enough: the system completes the connections, and nobody ever reads them.
+PortaMuda::PortaMuda() : escuta_(Escutar(porta_)) {}
+
+PortaMuda::~PortaMuda()
+{
+    ::close(escuta_);
 }
 
 void ProxyTcp::Derrubar()

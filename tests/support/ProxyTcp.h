@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -19,21 +20,40 @@ public:
     ProxyTcp& operator=(const ProxyTcp&) = delete;
 
     std::uint16_t Porta() const { return porta_; }
+    // The configuration through this relay of a copy of the "endless-check" fixture, made in `pasta`.
+    std::filesystem::path ConfigSemFim(const std::filesystem::path& pasta) const;
     // Closes every relayed connection and refuses new ones.
     void Derrubar();
+    // The connections relayed so far stop relaying, as if the server had frozen; new ones still work.
+    void Congelar();
 
 private:
     void Aceitar();
-    void Encaminhar(int de, int para);
+    void Encaminhar(int de, int para, int geracao);
 
     std::uint16_t portaDestino_;
     std::uint16_t porta_ = 0;
-    int escuta_ = -1;
+    int escuta_ = -1; // after porta_: made with it
     std::atomic<bool> derrubado_{false};
+    std::atomic<int> geracao_{0}; // connections accepted before Congelar hold their data
     std::mutex trava_;
     std::vector<int> sockets_;
     std::vector<std::thread> threads_;
     std::thread aceitador_;
+};
+
+// A port on 127.0.0.1 that accepts connections and never answers, like a hung server.
+class PortaMuda {
+public:
+    PortaMuda();
+    ~PortaMuda();
+    PortaMuda(const PortaMuda&) = delete;
+    PortaMuda& operator=(const PortaMuda&) = delete;
+    std::uint16_t Porta() const { return porta_; }
+
+private:
+    std::uint16_t porta_ = 0;
+    int escuta_ = -1; // after porta_: made with it
 };
 
 } // namespace Quorvane::Testes

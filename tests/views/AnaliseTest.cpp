@@ -308,6 +308,38 @@ private slots:
         QVERIFY(!TTelaEsperaView::TelaEspera());
     }
 
+    void escOuFecharAJanelaPerguntaECancela()
+    {
+        // TB002 never finishes reading here. Closing the main window asks, and "Não" lets the run
+        // go on; Esc on the wait screen asks again, and "Sim" ends the run as a failed check does.
+        Execucao e(Banco("sem-fim.fdb"));
+        e.dialogos->respostas = {false, true};
+        bool seguiuDepoisDoNao = false;
+        QTimer::singleShot(300, [&] {
+            QVERIFY(!e.janela.close());
+            QTimer::singleShot(300, [&] {
+                seguiuDepoisDoNao = TTelaEsperaView::TelaEspera() != nullptr;
+                QTest::keyClick(TTelaEsperaView::TelaEspera(), Qt::Key_Escape);
+            });
+        });
+        {
+            const VigiaDeCancelamento vigia(*Conexao->GetConexao());
+            e.Analisar();
+        }
+        QVERIFY(seguiuDepoisDoNao);
+        QCOMPARE(e.dialogos->perguntas.size(), std::size_t(2));
+        QCOMPARE(e.dialogos->perguntas[0].texto, QStringLiteral("Cancelar a análise em andamento?"));
+        QCOMPARE(e.dialogos->perguntas[0].titulo, QStringLiteral("Quorvane"));
+        QCOMPARE(e.dialogos->modais, 0);
+        QCOMPARE(e.dialogos->caixas.size(), std::size_t(1));
+        QVERIFY(!e.dialogos->caixas[0].erro);
+        QCOMPARE(e.dialogos->caixas[0].texto, QStringLiteral("Análise cancelada."));
+        QVERIFY(e.Botao("btnAnalisar")->isEnabled());
+        QVERIFY(e.Botao("btnClose")->isEnabled());
+        QVERIFY(e.janela.isVisible());
+        QVERIFY(!TTelaEsperaView::TelaEspera());
+    }
+
     void servidorPerdidoNoMeioDaAnalise()
     {
         if (!ServidorDeTeste())

@@ -25,8 +25,18 @@ public:
         if (enquantoModal)
             enquantoModal(janela);
     }
+    bool Pergunta(const QString& titulo, const QString& texto) override
+    {
+        perguntas.push_back({false, titulo, texto});
+        const bool sim = !respostas.empty() && respostas.front();
+        if (!respostas.empty())
+            respostas.erase(respostas.begin());
+        return sim;
+    }
 
     std::vector<Caixa> caixas;
+    std::vector<Caixa> perguntas;
+    std::vector<bool> respostas; // one per question, in order; "Não" once they run out
     int modais = 0;
     // Runs while the window "is shown modally"; returning closes it.
     std::function<void(QDialog&)> enquantoModal;

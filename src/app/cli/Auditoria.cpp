@@ -1,9 +1,7 @@
 #include "Auditoria.h"
 
-#include "ConexaoSql.h"
 #include "Erro.h"
 #include "OrdemDosAchados.h"
-#include "VigiaTempo.h"
 
 #include <QElapsedTimer>
 
@@ -27,18 +25,14 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
                            std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento,
                            const std::function<bool()>& interrompida)
 {
-    ConexaoSql* conexao = Conexao ? Conexao->GetConexao() : nullptr;
     ResultadoAuditoria resultado;
     resultado.banco = Conexao ? Conexao->GetCaminhoBanco() : QString();
     resultado.dataCargaInicial = analises.GetDataCargaInicial();
     resultado.verificacoes.reserve(verificacoes.size());
+    if (tempoLimite)
+        analises.DefinirTempoLimite(*tempoLimite);
 
-    std::optional<VigiaTempo> vigia;
-    if (tempoLimite && conexao)
-        vigia.emplace(*tempoLimite, [conexao] { conexao->CancelarOperacao(); });
-
-    analises.LimparLog();
-    TListaLogAlertasAndErros& lista = *analises.GetLogAlertasAndErros().FLista;
+    TListaLogAlertasAndErros& lista = resultado.achados;
     for (const Verificacao* verificacao : verificacoes) {
         if (interrompida && interrompida())
             break;
@@ -48,13 +42,15 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
             r.situacao = SituacaoVerificacao::SemDataCarga;
             r.erro = SemCustoInicial;
         } else {
-            const std::size_t antes = lista.size();
             QElapsedTimer relogio;
             relogio.start();
-            if (vigia)
-                vigia->Armar();
             try {
-                analises.Executar(*verificacao);
+                TListaLogAlertasAndErros achados = analises.AchadosDe(*verificacao);
+                r.achados = achados.size();
+                lista.insert(lista.end(), std::make_move_iterator(achados.begin()), std::make_move_iterator(achados.end()));
+            } catch (const ErroTempoEsgotado&) {
+                r.situacao = SituacaoVerificacao::TempoEsgotado;
+                r.erro = QStringLiteral("Tempo limite de %1 s esgotado: a verificação foi cancelada").arg(tempoLimite->count());
             } catch (const std::exception& e) {
                 r.situacao = SituacaoVerificacao::Falhou;
                 r.erro = Mensagem(e);
@@ -63,16 +59,7 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
                     r.sqlState = banco->SqlState();
                 }
             }
-            if (vigia && vigia->Desarmar()) {
-                r.situacao = SituacaoVerificacao::TempoEsgotado;
-                r.erro = QStringLiteral("Tempo limite de %1 s esgotado: a verificação foi cancelada")
-                             .arg(tempoLimite->count());
-            }
             r.milissegundos = relogio.elapsed();
-            // A check that did not finish reports nothing rather than part of its findings.
-            if (r.situacao != SituacaoVerificacao::Executada)
-                lista.erase(lista.begin() + static_cast<std::ptrdiff_t>(antes), lista.end());
-            r.achados = lista.size() - antes;
             resultado.origens.insert(resultado.origens.end(), r.achados, verificacao);
         }
         acompanhamento.VerificacaoConcluida(r);
@@ -82,7 +69,6 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
     const std::vector<std::size_t> ordem = OrdemPorCorrecao(lista);
     Reordenar(lista, ordem);
     Reordenar(resultado.origens, ordem);
-    resultado.achados = &lista;
     return resultado;
 }
 

@@ -32,18 +32,18 @@ struct ResultadoVerificacao {
     QString sqlState;
 };
 
-// The outcome of a run. The findings are the engine's own list, sorted as the log window shows
-// them; origens[i] is the check that found achados[i].
+// The outcome of a run. The findings are sorted as the log window shows them; origens[i] is the
+// check that found achados[i].
 struct ResultadoAuditoria {
     QString banco;
     QString dataCargaInicial;
     std::vector<ResultadoVerificacao> verificacoes;
     // Told before the checks ran (missing indexes, NULL keys, a start date that could not be read).
     QStringList avisos;
-    const TListaLogAlertasAndErros* achados = nullptr;
+    TListaLogAlertasAndErros achados;
     std::vector<const Verificacao*> origens;
 
-    const TListaLogAlertasAndErros& Achados() const { return *achados; }
+    const TListaLogAlertasAndErros& Achados() const { return achados; }
 };
 
 // Told about each check as soon as it is over.
@@ -53,9 +53,10 @@ public:
     virtual void VerificacaoConcluida(const ResultadoVerificacao& resultado) = 0;
 };
 
-// Clears the log and runs the checks in the given order. Unlike the window's run, a check that
-// fails does not stop the others: it is reported as not run and its partial findings are dropped.
-// Once `interrompida` says so, no further check starts (the result then lists only those begun).
+// Runs the checks in the given order, each stopped by the engine after `tempoLimite`. Unlike the
+// window's run, a check that fails does not stop the others: it is reported as not run, without
+// findings. Once `interrompida` says so, no further check starts (the result then lists only
+// those begun).
 ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verificacao*>& verificacoes,
                            std::optional<std::chrono::seconds> tempoLimite, iAcompanhamento& acompanhamento,
                            const std::function<bool()>& interrompida = {});

@@ -2,46 +2,195 @@
 
 #include "Erro.h"
 
+#include <QDir>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Quorvane::Cli {
 
 namespace {
 
-Erro ErroGravacao(const QString& arquivo, const QString& motivo)
+QString Texto(const std::filesystem::path& caminho)
 {
-    return Erro(QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(arquivo, motivo));
+    return QFile::decodeName(caminho.c_str());
+}
+
+QString TextoDoErro(int numero)
+{
+    return QString::fromLocal8Bit(std::strerror(numero));
+}
+
+bool PorDescritorOuDispositivo(const std::filesystem::path& caminho)
+{
+    const std::string texto = caminho.lexically_normal().string();
+    return texto.starts_with("/dev/") || texto.starts_with("/proc/");
+}
+
+// Follows the links to what they name. Anything under /dev or /proc (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N) is a descriptor or a device, whatever it leads to: written straight.
+std::filesystem::path Resolver(const std::filesystem::path& pedido, bool& direto)
+{
+    std::error_code erro;
+    std::filesystem::path caminho = std::filesystem::absolute(pedido, erro);
+    for (int saltos = 0; saltos < 40; ++saltos) {
+        if (PorDescritorOuDispositivo(caminho)) {
+            direto = true;
+            return caminho;
+        }
+        if (!std::filesystem::is_symlink(caminho, erro))
+            break;
+        const std::filesystem::path destino = std::filesystem::read_symlink(caminho, erro);
+        if (erro)
+            break;
+        caminho = destino.is_absolute() ? destino : caminho.parent_path() / destino;
+    }
+    struct stat info {};
+    direto = ::stat(caminho.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+    return caminho;
+}
+
+// A new file gets the usual permissions; a replaced one keeps its own.
+mode_t PermissoesPara(const std::filesystem::path& alvo)
+{
+    struct stat info {};
+    if (::stat(alvo.c_str(), &info) == 0)
+        return info.st_mode & 07777;
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    return 0666 & ~mascara;
 }
 
 } // namespace
 
-Destino::Destino(const std::optional<std::filesystem::path>& arquivo)
+Destino::Destino(const std::optional<std::filesystem::path>& arquivo, QString oQue) : oQue_(std::move(oQue))
 {
-    if (arquivo) {
-        arquivo_.emplace(QFile::decodeName(arquivo->c_str()));
-        if (!arquivo_->open(QIODevice::WriteOnly))
-            throw ErroGravacao(arquivo_->fileName(), arquivo_->errorString());
-    } else if (!saidaPadrao_.open(stdout, QIODevice::WriteOnly)) {
-        throw Erro(QStringLiteral("Não foi possível escrever na saída padrão: %1").arg(saidaPadrao_.errorString()));
+    if (!arquivo || *arquivo == "-") {
+        nome_ = QStringLiteral("-");
+        if (!dispositivo_.open(stdout, QIODevice::WriteOnly))
+            throw Erro(QStringLiteral("Não foi possível escrever na saída padrão: %1").arg(dispositivo_.errorString()));
+        return;
     }
+    nome_ = Texto(*arquivo);
+    alvo_ = Resolver(*arquivo, direto_);
+    if (direto_) {
+        struct stat info {};
+        if (::stat(alvo_.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+            Falhar(TextoDoErro(EISDIR));
+        return;
+    }
+    std::string modelo = (alvo_.parent_path() / ("." + alvo_.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(modelo.data());
+    if (fd < 0)
+        Falhar(TextoDoErro(errno));
+    provisorio_ = modelo;
+    emEscrita_.emplace(modelo);
+    ::fchmod(fd, PermissoesPara(alvo_));
+    dispositivo_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+}
+
+Destino::~Destino()
+{
+    Descartar();
+}
+
+bool Destino::EhTerminal() const
+{
+    return dispositivo_.isOpen() && ::isatty(dispositivo_.handle()) == 1;
 }
 
 QIODevice& Destino::Dispositivo()
 {
-    if (arquivo_)
-        return *arquivo_;
-    return saidaPadrao_;
+    if (direto_ && !dispositivo_.isOpen()) {
+        // Appending: into /dev/stdout of a job that appends to its log, what was there stays.
+        const int fd = ::open(alvo_.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            Falhar(TextoDoErro(errno));
+        dispositivo_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    }
+    return dispositivo_;
+}
+
+void Destino::GravarPorArquivo(const std::function<void(const std::filesystem::path&)>& escritor)
+{
+    if (!provisorio_.empty()) {
+        dispositivo_.close();
+        try {
+            escritor(provisorio_);
+        } catch (const Erro& e) {
+            // The user knows the file by the name given, not by the one it had meanwhile.
+            QString mensagem = e.Mensagem();
+            throw Erro(mensagem.replace(Texto(provisorio_), nome_));
+        }
+        return;
+    }
+    // Into what is not a file, the workbook goes through a private folder of its own.
+    QString modelo = QDir::tempPath() + QStringLiteral("/quorvane-XXXXXX");
+    QByteArray pasta = QFile::encodeName(modelo);
+    if (!::mkdtemp(pasta.data()))
+        Falhar(TextoDoErro(errno));
+    const std::filesystem::path arquivo = std::filesystem::path(pasta.constData()) / "Quorvane.xlsx";
+    const auto remover = [&] {
+        std::error_code erro;
+        std::filesystem::remove_all(pasta.constData(), erro);
+    };
+    try {
+        escritor(arquivo);
+        QFile pronto(Texto(arquivo));
+        if (!pronto.open(QIODevice::ReadOnly))
+            Falhar(pronto.errorString());
+        QIODevice& saida = Dispositivo();
+        while (!pronto.atEnd())
+            if (saida.write(pronto.read(1 << 16)) < 0)
+                break;
+    } catch (...) {
+        remover();
+        throw;
+    }
+    remover();
 }
 
 void Destino::Concluir()
 {
-    if (arquivo_) {
-        if (!arquivo_->commit())
-            throw ErroGravacao(arquivo_->fileName(), arquivo_->errorString());
+    if (dispositivo_.isOpen() && (!dispositivo_.flush() || dispositivo_.error() != QFileDevice::NoError))
+        Falhar(dispositivo_.errorString());
+    if (provisorio_.empty()) {
+        dispositivo_.close();
         return;
     }
-    if (!saidaPadrao_.flush() || saidaPadrao_.error() != QFileDevice::NoError)
-        throw Erro(QStringLiteral("Não foi possível escrever na saída padrão: %1").arg(saidaPadrao_.errorString()));
+    dispositivo_.close();
+    // On the disk before it takes the old file's place.
+    const int fd = ::open(provisorio_.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool sincronizado = fd >= 0 && ::fsync(fd) == 0;
+    const int erroSincronia = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!sincronizado)
+        Falhar(TextoDoErro(erroSincronia));
+    if (::rename(provisorio_.c_str(), alvo_.c_str()) != 0)
+        Falhar(TextoDoErro(errno));
+    provisorio_.clear();
+    emEscrita_.reset();
+}
+
+void Destino::Descartar() noexcept
+{
+    dispositivo_.close();
+    if (!provisorio_.empty())
+        ::unlink(provisorio_.c_str());
+    provisorio_.clear();
+    emEscrita_.reset();
+}
+
+void Destino::Falhar(const QString& motivo) const
+{
+    if (nome_ == u"-")
+        throw Erro(QStringLiteral("Não foi possível escrever na saída padrão: %1").arg(motivo));
+    throw Erro(QStringLiteral("Não foi possível gravar %1 %2: %3").arg(oQue_, nome_, motivo));
 }
 
 } // namespace Quorvane::Cli

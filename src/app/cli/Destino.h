@@ -1,28 +1,51 @@
 #pragma once
 
+#include "SinaisDeEncerramento.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 namespace Quorvane::Cli {
 
-// Where the findings go: standard output, or a file that appears whole or not at all (a reader
-// of a scheduled run's file never sees half of it; a failed run leaves an old file untouched).
+// Where an output goes, so that no file is ever damaged:
+//  - standard output, for no file or "-";
+//  - straight into anything that is not a regular file (a device, a FIFO, /dev/stdout, a link to
+//    one), opened only when the output is written;
+//  - otherwise a regular file that appears whole or not at all: written beside it under another
+//    name and renamed over it at the end (a reader of a scheduled run's file never sees half of
+//    it; a failed or interrupted run, or a full disk, leaves an old file untouched). Through a
+//    link, the file it names is replaced and the link kept.
 class Destino {
 public:
-    // Throws Erro when the file cannot be created.
-    explicit Destino(const std::optional<std::filesystem::path>& arquivo);
+    // Throws Erro when the file cannot be created; `oQue` names it in the message ("o arquivo").
+    explicit Destino(const std::optional<std::filesystem::path>& arquivo, QString oQue = QStringLiteral("o arquivo"));
+    ~Destino();
     Destino(const Destino&) = delete;
     Destino& operator=(const Destino&) = delete;
 
+    // Throws Erro when what is not a regular file cannot be opened.
     QIODevice& Dispositivo();
+    // Whether what Dispositivo() opened is a terminal (a person reads it).
+    bool EhTerminal() const;
+    // Writes through a writer that needs a file of its own (the workbook); Concluir follows.
+    void GravarPorArquivo(const std::function<void(const std::filesystem::path&)>& escritor);
     // Flushes and, for a file, puts it in place. Throws Erro when anything could not be written.
     void Concluir();
 
 private:
-    QFile saidaPadrao_;
-    std::optional<QSaveFile> arquivo_;
+    void Descartar() noexcept;
+    [[noreturn]] void Falhar(const QString& motivo) const;
+
+    QString oQue_;
+    QString nome_;                        // as the user gave it
+    std::filesystem::path alvo_;          // the file replaced at the end, or what is written into
+    std::filesystem::path provisorio_;    // beside alvo_, until Concluir
+    std::optional<ArquivoEmEscrita> emEscrita_;
+    bool direto_ = false;
+    QFile dispositivo_;
 };
 
 } // namespace Quorvane::Cli

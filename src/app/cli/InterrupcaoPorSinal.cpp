@@ -31,16 +31,16 @@ void InterrupcaoPorSinal::Vigiar()
 {
     for (;;) {
         pollfd fds[2] = {{sinais_, POLLIN, 0}, {despertar_[0], POLLIN, 0}};
-        const int prontos = ::poll(fds, 2, sinal_ ? 200 : -1);
-        if (prontos > 0 && fds[1].revents)
+        if (::poll(fds, 2, -1) <= 0)
+            continue;
+        if (fds[1].revents)
             return;
         unsigned char sinal = 0;
-        while (prontos > 0 && ::read(sinais_, &sinal, 1) == 1) {
+        while (::read(sinais_, &sinal, 1) == 1) {
             int nenhum = 0;
-            sinal_.compare_exchange_strong(nenhum, sinal);
+            if (sinal_.compare_exchange_strong(nenhum, sinal))
+                cancelar_();
         }
-        if (sinal_)
-            cancelar_();
     }
 }
 

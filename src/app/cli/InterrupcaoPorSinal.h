@@ -7,9 +7,9 @@
 namespace Quorvane::Cli {
 
 // Stops a run when the process is asked to (SIGTERM, SIGINT, SIGHUP). Made once the connection
-// is open, so that it takes the signals back from the Firebird client. From the first signal on,
-// the check running is cancelled, again every 200 ms while this lives (the client drops a cancel
-// that arrives between two calls), and Sinal() tells the run to start no other check.
+// is open, so that it takes the signals back from the Firebird client. At the first signal it
+// calls `cancelar` (the engine's, which sees the check through), and Sinal() tells the run to
+// start no other check.
 class InterrupcaoPorSinal {
 public:
     explicit InterrupcaoPorSinal(std::function<void()> cancelar);

@@ -5,6 +5,7 @@
 #include "Auditoria.h"
 #include "CodigoSaida.h"
 #include "ComparacaoDaAuditoria.h"
+#include "ConferenciaDeSaidas.h"
 #include "Destino.h"
 #include "Erro.h"
 #include "FormatoLocal.h"
@@ -19,6 +20,10 @@
 
 #include <QElapsedTimer>
 
+
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <optional>
 
 namespace Quorvane::Cli {
@@ -52,6 +57,22 @@ QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<co
     return avisos;
 }
 
+// Past this, a run a stop signal could not end in order ends all the same.
+constexpr std::chrono::milliseconds PrazoAposSinal(1500);
+
+// Said once, whoever ends the run: the program in order, or the forced end.
+class AvisoDeInterrupcao {
+public:
+    void Dar(int sinal)
+    {
+        if (!dado_.exchange(true))
+            MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
+    }
+
+private:
+    std::atomic<bool> dado_{false};
+};
+
 } // namespace
 
 int ExecutarPrograma(const QStringList& argumentos)
@@ -71,6 +92,12 @@ int ExecutarPrograma(const QStringList& argumentos)
         MostrarTexto(QStringLiteral("quorvane-cli " QUORVANE_VERSAO "\n"));
         return SemAchados;
     }
+    try {
+        ConferirSaidas(opcoes);
+    } catch (const ErroUso& e) {
+        MostrarErro(e.Mensagem());
+        return ArgumentosInvalidos;
+    }
 
     // A baseline that cannot be used is a mistake in the command, found before the database is opened.
     std::optional<LinhaDeBase> linhaDeBase;
@@ -85,6 +112,8 @@ int ExecutarPrograma(const QStringList& argumentos)
 
     // Before the client library loads, so that a signal during the connection reaches us too.
     InstalarSinaisDeEncerramento();
+    const auto aviso = std::make_shared<AvisoDeInterrupcao>();
+    GarantirFimAposSinal(PrazoAposSinal, [aviso](int sinal) { aviso->Dar(sinal); });
 
     // Declared in this order so that they go in reverse: the engine before the connection.
     std::optional<Destino> destino;
@@ -94,51 +123,85 @@ int ExecutarPrograma(const QStringList& argumentos)
     try {
         destino.emplace(opcoes.saida);
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
+        if (const QString& comoAbriu = Conexao->GetConexao()->AvisoDaConexao(); !comoAbriu.isEmpty())
+            MostrarErro(comoAbriu);
         analises = CriarMotor(avisos);
+    } catch (const ErroConexao& e) {
+        // The window's single message, then, for the technician, the client's own reason.
+        MostrarErro(e.Mensagem());
+        if (!e.Causa().isEmpty())
+            MostrarErro(e.Causa());
+        return FalhaDeConfiguracao;
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
         return FalhaDeConfiguracao;
     }
 
     Progresso progresso(opcoes.progresso.value_or(SaidaDeErrosEhTerminal()));
-    std::optional<InterrupcaoPorSinal> interrupcao;
-    interrupcao.emplace([conexao = Conexao->GetConexao()] { conexao->CancelarOperacao(); });
+    InterrupcaoPorSinal interrupcao([analises] { analises->Cancelar(); });
+    const auto interrompida = [&] {
+        // A run cut short is no result: nothing is written, and the status says why it ended.
+        if (const int sinal = interrupcao.Sinal()) {
+            aviso->Dar(sinal);
+            return 128 + sinal;
+        }
+        return 0;
+    };
     avisos = Avisar(avisos, *analises, opcoes.verificacoes);
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
     ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
-                                           [&] { return interrupcao->Sinal() != 0; });
+                                           [&] { return interrupcao.Sinal() != 0; });
     momento.milissegundos = relogio.elapsed();
     resultado.avisos = avisos;
-    const int sinal = interrupcao->Sinal();
-    interrupcao.reset();
-    if (sinal) {
-        // A run cut short is no result: nothing is written, and the status says why it ended.
-        MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
-        return 128 + sinal;
-    }
+    if (const int codigo = interrompida())
+        return codigo;
     std::optional<ResultadoComparacao> comparacao;
     if (linhaDeBase) {
         comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
         AvisarSobreComparacao(*comparacao, resultado);
     }
     const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
+    // Both outputs are written before either is put in place, so that a stop signal meanwhile
+    // leaves neither.
     try {
-        EscreverNoFormato(opcoes.formato, resultado, destino->Dispositivo(), comComparacao, momento,
-                          !opcoes.saida && SaidaPadraoEhTerminal());
-        destino->Concluir();
+        QIODevice& saida = destino->Dispositivo();
+        EscreverNoFormato(opcoes.formato, resultado, saida, comComparacao, momento, destino->EhTerminal());
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
         return FalhaDeConfiguracao;
     }
+    std::optional<Destino> planilha;
+    QString falhaPlanilha;
     if (opcoes.planilha) {
         try {
-            GravarPlanilhaAchados(*opcoes.planilha, resultado.Achados(), comComparacao);
+            planilha.emplace(opcoes.planilha, QStringLiteral("a planilha"));
+            planilha->GravarPorArquivo([&](const std::filesystem::path& arquivo) {
+                GravarPlanilhaAchados(arquivo, resultado.Achados(), comComparacao);
+            });
         } catch (const Erro& e) {
-            MostrarErro(e.Mensagem());
-            return PlanilhaNaoGravada;
+            planilha.reset();
+            falhaPlanilha = e.Mensagem();
         }
+    }
+    if (const int codigo = interrompida())
+        return codigo;
+    try {
+        destino->Concluir();
+        if (planilha)
+            try {
+                planilha->Concluir();
+            } catch (const Erro& e) {
+                falhaPlanilha = e.Mensagem();
+            }
+    } catch (const Erro& e) {
+        MostrarErro(e.Mensagem());
+        return FalhaDeConfiguracao;
+    }
+    if (!falhaPlanilha.isEmpty()) {
+        MostrarErro(falhaPlanilha);
+        return PlanilhaNaoGravada;
     }
     return comparacao ? CodigoDaComparacao(resultado, *comparacao) : CodigoDoResultado(resultado);
 }

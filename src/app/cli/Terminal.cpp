@@ -23,9 +23,4 @@ bool SaidaDeErrosEhTerminal()
     return ::isatty(STDERR_FILENO) == 1;
 }
 
-bool SaidaPadraoEhTerminal()
-{
-    return ::isatty(STDOUT_FILENO) == 1;
-}
-
 } // namespace Quorvane::Cli

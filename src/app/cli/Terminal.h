@@ -9,6 +9,5 @@ void MostrarErro(const QString& mensagem);
 // Text on standard output, UTF-8, as it is.
 void MostrarTexto(const QString& texto);
 bool SaidaDeErrosEhTerminal();
-bool SaidaPadraoEhTerminal();
 
 } // namespace Quorvane::Cli

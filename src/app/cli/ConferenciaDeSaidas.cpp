@@ -1,0 +1,56 @@
+#include "ConferenciaDeSaidas.h"
+
+#include "ArquivoIni.h"
+#include "CaminhoDoBanco.h"
+#include "PastaDoPrograma.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace Quorvane::Cli {
+
+namespace {
+
+bool PadraoOuTraco(const std::optional<std::filesystem::path>& saida)
+{
+    return !saida || *saida == "-";
+}
+
+// The same file, whatever the path or the links to it; a file not there yet, by its path.
+bool MesmoArquivo(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    struct stat infoA {}, infoB {};
+    if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0)
+        return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+    std::error_code erro;
+    return std::filesystem::weakly_canonical(a, erro) == std::filesystem::weakly_canonical(b, erro);
+}
+
+QString Texto(const std::filesystem::path& caminho)
+{
+    return QFile::decodeName(caminho.c_str());
+}
+
+} // namespace
+
+void ConferirSaidas(const OpcoesCli& opcoes)
+{
+    if (PadraoOuTraco(opcoes.saida) && opcoes.planilha && PadraoOuTraco(opcoes.planilha))
+        throw ErroUso(QStringLiteral("A planilha e os achados não podem ir os dois para a saída padrão: use --output ou outro --xlsx"));
+    if (opcoes.saida && opcoes.planilha && !PadraoOuTraco(opcoes.saida) && MesmoArquivo(*opcoes.saida, *opcoes.planilha))
+        throw ErroUso(QStringLiteral("--output e --xlsx apontam para o mesmo arquivo: %1").arg(Texto(*opcoes.saida)));
+
+    const std::filesystem::path config = opcoes.config.value_or(PastaDoPrograma() / "Config.ini");
+    const QString banco = ArquivoDoBancoNestaMaquina(LerValorIni(config, QStringLiteral("BANCO"), QStringLiteral("CAMINHO")));
+    for (const auto& saida : {opcoes.saida, opcoes.planilha}) {
+        if (PadraoOuTraco(saida))
+            continue;
+        if (!banco.isEmpty() && MesmoArquivo(*saida, QFile::encodeName(banco).toStdString()))
+            throw ErroUso(QStringLiteral("%1 é o banco de dados auditado: escolha outro arquivo de saída").arg(Texto(*saida)));
+        if (MesmoArquivo(*saida, config))
+            throw ErroUso(QStringLiteral("%1 é o arquivo de configuração: escolha outro arquivo de saída").arg(Texto(*saida)));
+    }
+}
+
+} // namespace Quorvane::Cli
