@@ -32,6 +32,15 @@ done
 [ "$("$r/usr/bin/quorvane-cli" --version)" = "quorvane-cli $(dpkg-deb -f "$deb" Version)" ] ||
   falha "--version difere da versão do pacote"
 
+# The manual names every option the runner takes, and every format.
+manual=$(zcat "$r/usr/share/man/man1/quorvane-cli.1.gz" | sed 's/\\-/-/g')
+for o in $("$r/usr/bin/quorvane-cli" --help | grep -o -- '--[a-z]*' | sort -u); do
+  grep -q -- "$o" <<<"$manual" || falha "o manual não fala de $o"
+done
+for f in text tsv csv json html; do
+  grep -q "^.BR* $f\b" <<<"$manual" || falha "o manual não fala do formato $f"
+done
+
 # The programs' Config.ini is the conffile in /etc: in the scratch root, the root's own.
 ligacao=$r/usr/lib/quorvane/Config.ini
 [ "$(readlink "$ligacao")" = /etc/quorvane/Config.ini ] || falha "Config.ini não aponta para /etc/quorvane"
