@@ -104,7 +104,8 @@ void TAnalises::Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffe
         throw Erro(QStringLiteral("O motor de análises foi encerrado"));
     if (vigia_->Cancelada())
         throw ErroAnaliseCancelada();
-    // The attachment was cut to stop the check before: the ones after it need a new one.
+    // The attachment was cut to stop the check before: replaced here, before the watch starts,
+    // so that the watch never sees it change.
     if (ConexaoSql* conexao = QryAnalise->Conexao(); conexao && conexao->Abortada())
         conexao->Reconectar();
 

@@ -164,6 +164,9 @@ bool ConsultaSql::Ativa() const
 void ConsultaSql::Abrir()
 {
     Fechar();
+    // An attachment cut to stop an earlier statement is replaced before the next one runs.
+    if (conexao_ && conexao_->Abortada())
+        conexao_->Reconectar();
     if (!conexao_ || !conexao_->Conectado())
         throw Erro(QStringLiteral("Consulta sem conexão com o banco de dados"));
 
