@@ -14,7 +14,6 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -35,7 +34,6 @@ QLabel* NovoPainelComLegenda(const QString& nome, const QString& legenda, const 
     painel->setObjectName(nome);
     painel->setFont(fonte);
     painel->setAlignment(Qt::AlignCenter);
-    painel->setTextFormat(Qt::PlainText);
     PintarTexto(*painel, Qt::white);
     return painel;
 }
@@ -71,6 +69,7 @@ TMenuPrincipalView::TMenuPrincipalView(const FormatoLocal& formato, std::shared_
     principal->addWidget(pgcPrincipal);
     CriarPaginaPrincipal();
     CriarPaginaAjuda();
+    AtalhosDeOutraPagina(*pgcPrincipal, *tsPrincipal, {btnAnalisar, btnClose});
     pgcPrincipal->setCurrentWidget(tsPrincipal);
 
     // No background of its own: the index panel's blue shows through.
@@ -186,7 +185,6 @@ void TMenuPrincipalView::CriarPaginaAjuda()
         QStringLiteral("- AcertoEntradaSemValorUnitario"),
     }.join(u'\n'));
     ajuda->addWidget(redtAjuda);
-    AtalhosDeOutraPagina(*pgcPrincipal, *tsPrincipal, {btnAnalisar, btnClose});
 }
 
 void TMenuPrincipalView::FormCreate()
