@@ -4,7 +4,6 @@
 #include "RelatorioDeErro.h"
 
 #include <QFileInfo>
-#include <QIcon>
 
 namespace Quorvane {
 

@@ -41,14 +41,14 @@ void TDialogosPadrao::ExibirModal(QDialog& janela)
 
 bool TDialogosPadrao::Pergunta(const QString& titulo, const QString& texto)
 {
-    QMessageBox caixa(QMessageBox::Question, titulo, texto);
-    caixa.setTextFormat(Qt::PlainText);
-    QPushButton* sim = caixa.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
-    QPushButton* nao = caixa.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
-    caixa.setDefaultButton(nao);
-    caixa.setEscapeButton(nao);
-    caixa.exec();
-    return caixa.clickedButton() == sim;
+    const auto caixa = CriarCaixa(QMessageBox::Question, titulo, texto);
+    caixa->setStandardButtons(QMessageBox::NoButton);
+    QPushButton* sim = caixa->addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* nao = caixa->addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    caixa->setDefaultButton(nao);
+    caixa->setEscapeButton(nao);
+    caixa->exec();
+    return caixa->clickedButton() == sim;
 }
 
 iDialogos& Dialogos()

@@ -1,6 +1,5 @@
 #include "ExecucaoEmSegundoPlano.h"
 
-#include <QEventLoop>
 #include <QThread>
 
 #include <exception>
@@ -8,7 +7,7 @@
 
 namespace Quorvane {
 
-void ExecutarEmSegundoPlano(const std::function<void()>& trabalho)
+void ExecutarEmSegundoPlano(const std::function<void()>& trabalho, QEventLoop::ProcessEventsFlags eventos)
 {
     std::exception_ptr erro;
     QEventLoop espera;
@@ -22,7 +21,7 @@ void ExecutarEmSegundoPlano(const std::function<void()>& trabalho)
     // Queued: "finished" may come before the loop runs, and then ends it as soon as it starts.
     QObject::connect(trabalhador.get(), &QThread::finished, &espera, &QEventLoop::quit, Qt::QueuedConnection);
     trabalhador->start();
-    espera.exec();
+    espera.exec(eventos);
     // The loop also ends when the application is told to quit; the work is never left behind.
     trabalhador->wait();
     if (erro)

@@ -32,7 +32,8 @@ bool AbrirComODesktop(const std::filesystem::path& planilha)
 {
     // Not QDesktopServices::openUrl: it answers as soon as the opener starts, before anything is
     // known. gio opens with the desktop's default application for the workbook's type and only
-    // succeeds once that application has been started.
+    // succeeds once that application has been started. Clicks wait until it has answered: a
+    // second "Excel" would open a second workbook, "Sair" would close the window under this one.
     bool aberta = false;
     ExecutarEmSegundoPlano([&] {
         QProcess gio;

@@ -13,7 +13,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTableView>

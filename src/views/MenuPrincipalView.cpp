@@ -14,7 +14,6 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -35,7 +34,6 @@ QLabel* NovoPainelComLegenda(const QString& nome, const QString& legenda, const 
     painel->setObjectName(nome);
     painel->setFont(fonte);
     painel->setAlignment(Qt::AlignCenter);
-    painel->setTextFormat(Qt::PlainText);
     PintarTexto(*painel, Qt::white);
     return painel;
 }
@@ -71,6 +69,7 @@ TMenuPrincipalView::TMenuPrincipalView(const FormatoLocal& formato, std::shared_
     principal->addWidget(pgcPrincipal);
     CriarPaginaPrincipal();
     CriarPaginaAjuda();
+    AtalhosDeOutraPagina(*pgcPrincipal, *tsPrincipal, {btnAnalisar, btnClose});
     pgcPrincipal->setCurrentWidget(tsPrincipal);
 
     // No background of its own: the index panel's blue shows through.
@@ -186,7 +185,6 @@ void TMenuPrincipalView::CriarPaginaAjuda()
         QStringLiteral("- AcertoEntradaSemValorUnitario"),
     }.join(u'\n'));
     ajuda->addWidget(redtAjuda);
-    AtalhosDeOutraPagina(*pgcPrincipal, *tsPrincipal, {btnAnalisar, btnClose});
 }
 
 void TMenuPrincipalView::FormCreate()
@@ -217,34 +215,37 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         Sender->setEnabled(true);
         btnClose->setEnabled(true);
     });
-    // What the user should know before a slow or doubtful run, read before the wait screen shows;
-    // with nothing to warn about the screen is as it always was.
-    QStringList avisos;
-    ExecutarEmSegundoPlano([&avisos] { avisos = AvisosAntesDaAnalise(Conexao->GetConexao(), VerificacoesNaOrdemDeExecucao()); });
-    const QString aguarde = QStringLiteral("Aguarde fazendo analises..");
-    if (avisos.isEmpty())
-        TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
-    else
-        TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
-    if (TTelaEsperaView* espera = TTelaEsperaView::TelaEspera())
-        espera->installEventFilter(this);
+    TTelaEsperaView::TelaEspera()->installEventFilter(this);
     try {
         // The checks run off the interface thread so that the windows keep painting and answering
-        // the window system; the log window is a window and opens here, once they are done. A
-        // cancelled run fails as a failed check does, with "Análise cancelada.".
-        verificando_ = true;
+        // the window system and Esc; the log window is a window and opens here, once they are
+        // done. A cancelled run fails as a failed check does, with "Análise cancelada.".
         {
+            // The user may stop the run from the moment the wait screen shows, the reading of the
+            // warnings included. The log is cleared first, as that also forgets a cancel.
+            verificando_ = true;
             const auto fimDasVerificacoes = qScopeGuard([this] { verificando_ = false; });
-            ExecutarEmSegundoPlano([this] {
-                FAnalises->LimparLog()
-                    .CargaInicialSemCustoUnitarioEntrada()
-                    .CFOPBeneficiamentoTerceiroAoMesmoTempo()
-                    .CFOPConsumoMovimentandoEstoque()
-                    .PrimeiroLancamentoSaidaMovimentaEstoque()
-                    .ImportacaoSemDespesas()
-                    .ImportacaoSemFOB()
-                    .AcertoEntradaSemValorUnitario();
-            });
+            FAnalises->LimparLog();
+            const QString aguarde = QStringLiteral("Aguarde fazendo analises..");
+            TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
+            // What the user should know before a slow or doubtful run; with nothing to warn about
+            // the screen stays as it always was.
+            QStringList avisos;
+            ExecutarEmSegundoPlano([&avisos] { avisos = AvisosAntesDaAnalise(Conexao->GetConexao(), VerificacoesNaOrdemDeExecucao()); },
+                                   QEventLoop::AllEvents);
+            if (!avisos.isEmpty())
+                TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
+            ExecutarEmSegundoPlano(
+                [this] {
+                    FAnalises->CargaInicialSemCustoUnitarioEntrada()
+                        .CFOPBeneficiamentoTerceiroAoMesmoTempo()
+                        .CFOPConsumoMovimentandoEstoque()
+                        .PrimeiroLancamentoSaidaMovimentaEstoque()
+                        .ImportacaoSemDespesas()
+                        .ImportacaoSemFOB()
+                        .AcertoEntradaSemValorUnitario();
+                },
+                QEventLoop::AllEvents);
         }
         FAnalises->ShowTelaLog();
     } catch (const Erro& e) {

@@ -124,8 +124,12 @@ void TTelaEsperaView::Wait(const QString& Texto, TCor Cor, const QString& Title)
     tela.lblTitle->setText(Title.isEmpty() ? QStringLiteral("Por favor aguarde..") : Title);
     // A text longer than the window holds (the warnings before a run) makes it taller, not cut.
     const int altura = 30 + tela.lbl1->heightForWidth(tela.width() - 2) + 1;
-    if (altura > tela.height())
+    if (altura > tela.height()) {
+        // Already shown (the warnings come after the first text): it grows about its centre.
+        if (tela.isVisible())
+            tela.move(tela.pos() - QPoint(0, (altura - tela.height()) / 2));
         tela.resize(tela.width(), altura);
+    }
     tela.MostrarDesenhada();
 }
 

@@ -116,8 +116,8 @@ TEST(InterrupcaoCli, SinalEncerraOndeQuerQueOProgramaEsteja)
         return;
     std::filesystem::remove(saida);
     ProxyTcp proxy;
-    proxy.ConfigSemFim(pasta.Caminho());
-    Execucao e({QStringLiteral("--config"), config, QStringLiteral("--progress"), QStringLiteral("--output"),
+    const QString semFim = QString::fromStdString(ConfigSemFim(pasta.Caminho(), proxy.Porta()).string());
+    Execucao e({QStringLiteral("--config"), semFim, QStringLiteral("--progress"), QStringLiteral("--output"),
                 QString::fromStdString(saida.string())},
                [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); });
     proxy.Congelar();
@@ -132,8 +132,8 @@ TEST(InterrupcaoCli, TempoLimiteCortaAConexaoQueNaoParaESegue)
     QUORVANE_EXIGE_SERVIDOR();
     PastaTemporaria pasta;
     ProxyTcp proxy;
-    proxy.ConfigSemFim(pasta.Caminho());
-    Execucao e({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string()), QStringLiteral("--progress"),
+    const auto config = ConfigSemFim(pasta.Caminho(), proxy.Porta());
+    Execucao e({QStringLiteral("--config"), QString::fromStdString(config.string()), QStringLiteral("--progress"),
                 QStringLiteral("--timeout"), QStringLiteral("2"), QStringLiteral("--format"), QStringLiteral("json")},
                [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); });
     proxy.Congelar();

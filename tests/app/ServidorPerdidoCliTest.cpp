@@ -16,12 +16,12 @@ TEST(ServidorPerdidoCli, ChecagensQueFalhamSaoRelatadasESaiCom3)
     QUORVANE_EXIGE_SERVIDOR();
     PastaTemporaria pasta;
     ProxyTcp proxy;
-    proxy.ConfigSemFim(pasta.Caminho());
+    const auto config = ConfigSemFim(pasta.Caminho(), proxy.Porta());
     std::thread derrubar([&] {
         std::this_thread::sleep_for(std::chrono::seconds(2));
         proxy.Derrubar();
     });
-    const ExecucaoCli r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string()),
+    const ExecucaoCli r = RodarCli({QStringLiteral("--config"), QString::fromStdString(config.string()),
                                     QStringLiteral("--format"), QStringLiteral("json")});
     derrubar.join();
     EXPECT_EQ(r.codigo, 3) << r.Erros().toStdString();

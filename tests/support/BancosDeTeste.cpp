@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -172,9 +173,20 @@ std::optional<std::string> ServidorDeTeste()
 
 std::uint16_t PortaDoServidorDeTeste()
 {
+    // Never a default port: 3050 would reach the machine's own server, not the private one.
     const auto servidor = ServidorDeTeste();
     const auto barra = servidor ? servidor->find('/') : std::string::npos;
-    return barra == std::string::npos ? 3050 : static_cast<std::uint16_t>(std::stoi(servidor->substr(barra + 1)));
+    std::uint16_t porta = 0;
+    if (barra != std::string::npos) {
+        const char* fim = servidor->data() + servidor->size();
+        const auto [onde, erro] = std::from_chars(servidor->data() + barra + 1, fim, porta);
+        if (erro != std::errc() || onde != fim)
+            porta = 0;
+    }
+    if (porta == 0)
+        throw std::runtime_error("QUORVANE_SERVIDOR_TESTE não dá a porta do servidor de teste (127.0.0.1/porta): " +
+                                 servidor.value_or(std::string()));
+    return porta;
 }
 
 FormatoLocal FormatoPtBr()
@@ -207,6 +219,15 @@ QString CaminhoPeloServidor(const std::filesystem::path& banco)
 {
     const auto servidor = ServidorDeTeste();
     return QString::fromStdString((servidor ? *servidor + ":" : std::string()) + banco.string());
+}
+
+std::filesystem::path ConfigSemFim(const std::filesystem::path& pasta, std::uint16_t porta)
+{
+    const auto banco = pasta / "sem-fim.fdb";
+    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, banco);
+    const auto config = pasta / "Config.ini";
+    EscreverConfig(config, QStringLiteral("127.0.0.1/%1:%2").arg(porta).arg(QString::fromStdString(banco.string())));
+    return config;
 }
 
 std::vector<AchadoEsperado> LerAchadosEsperados(const std::string& arquivoRelativo)

@@ -57,7 +57,7 @@ void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminho
 
 // The private Firebird server started by scripts/test ("127.0.0.1/port"), if any.
 std::optional<std::string> ServidorDeTeste();
-// Its port (3050 when the address names none).
+// Its port; throws when there is no test server or its address names no port.
 std::uint16_t PortaDoServidorDeTeste();
 // Skips the calling test when no test server runs.
 #define QUORVANE_EXIGE_SERVIDOR()                                                                    \
@@ -81,6 +81,10 @@ private:
 
 // The path to give CAMINHO for a database: itself (embedded) or through the test server.
 QString CaminhoPeloServidor(const std::filesystem::path& banco);
+
+// Makes in `pasta` a copy of the "endless-check" fixture and a Config.ini reaching it through
+// 127.0.0.1 on `porta` (a relay in front of the test server); returns the Config.ini.
+std::filesystem::path ConfigSemFim(const std::filesystem::path& pasta, std::uint16_t porta);
 
 struct AchadoEsperado {
     QString verificacao;

@@ -27,11 +27,15 @@ sockaddr_in Loopback(std::uint16_t porta)
 int Escutar(std::uint16_t& porta)
 {
     const int escuta = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (escuta < 0)
+        throw std::runtime_error("não foi possível criar um socket");
     sockaddr_in endereco = Loopback(0);
     socklen_t tamanho = sizeof endereco;
-    if (escuta < 0 || ::bind(escuta, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
-        ::listen(escuta, 16) != 0 || ::getsockname(escuta, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0)
+    if (::bind(escuta, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 || ::listen(escuta, 16) != 0 ||
+        ::getsockname(escuta, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0) {
+        ::close(escuta);
         throw std::runtime_error("não foi possível escutar em 127.0.0.1");
+    }
     porta = ntohs(endereco.sin_port);
     return escuta;
 }
@@ -94,14 +98,6 @@ void ProxyTcp::Encaminhar(int de, int para, int geracao)
         }
     }
     ::shutdown(para, SHUT_RDWR);
-}
-
-std::filesystem::path ProxyTcp::ConfigSemFim(const std::filesystem::path& pasta) const
-{
-    const auto banco = pasta / "sem-fim.fdb";
-    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, banco);
-    EscreverConfig(pasta / "Config.ini", QStringLiteral("127.0.0.1/%1:%2").arg(porta_).arg(QString::fromStdString(banco.string())));
-    return pasta / "Config.ini";
 }
 
 void ProxyTcp::Congelar()

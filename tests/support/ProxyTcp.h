@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <filesystem>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -20,8 +19,6 @@ public:
     ProxyTcp& operator=(const ProxyTcp&) = delete;
 
     std::uint16_t Porta() const { return porta_; }
-    // The configuration through this relay of a copy of the "endless-check" fixture, made in `pasta`.
-    std::filesystem::path ConfigSemFim(const std::filesystem::path& pasta) const;
     // Closes every relayed connection and refuses new ones.
     void Derrubar();
     // The connections relayed so far stop relaying, as if the server had frozen; new ones still work.

@@ -32,6 +32,13 @@ done
 [ "$("$r/usr/bin/quorvane-cli" --version)" = "quorvane-cli $(dpkg-deb -f "$deb" Version)" ] ||
   falha "--version difere da versão do pacote"
 
+# cmake --install over an earlier installation leaves the Config.ini the user edited.
+cmake=$(dirname "$cpack")/cmake
+"$cmake" --install "$build" --prefix "$pasta/prefixo" > /dev/null
+echo '; editado' >> "$pasta/prefixo/etc/quorvane/Config.ini"
+"$cmake" --install "$build" --prefix "$pasta/prefixo" > /dev/null
+grep -qx '; editado' "$pasta/prefixo/etc/quorvane/Config.ini" || falha "cmake --install sobrescreveu o Config.ini editado"
+
 # The manual names every option the runner takes, and every format.
 manual=$(zcat "$r/usr/share/man/man1/quorvane-cli.1.gz" | sed 's/\\-/-/g')
 for o in $("$r/usr/bin/quorvane-cli" --help | grep -o -- '--[a-z]*' | sort -u); do

@@ -340,6 +340,18 @@ private slots:
         QVERIFY(!TTelaEsperaView::TelaEspera());
     }
 
+    void escEnquantoOsAvisosSaoLidosCancela()
+    {
+        // The first event the run's loop handles is Esc: the warnings are being read.
+        Execucao e(Banco("avisos.fdb"));
+        e.dialogos->respostas = {true};
+        QTimer::singleShot(0, [] { QTest::keyClick(TTelaEsperaView::TelaEspera(), Qt::Key_Escape); });
+        e.Analisar();
+        QCOMPARE(e.dialogos->perguntas.size(), std::size_t(1));
+        QCOMPARE(e.dialogos->modais, 0);
+        QCOMPARE(e.dialogos->caixas.at(0).texto, QStringLiteral("Análise cancelada."));
+    }
+
     void servidorPerdidoNoMeioDaAnalise()
     {
         if (!ServidorDeTeste())

@@ -127,6 +127,10 @@ private slots:
         TTelaEsperaView::Start();
         TTelaEsperaView::Wait(QStringLiteral("x"), TCor::Azul, QString());
         QCOMPARE(TTelaEsperaView::TelaEspera()->frameGeometry().center(), principal.frameGeometry().center());
+        // Grown by a longer text once shown, it stays there.
+        TTelaEsperaView::Wait(QStringLiteral("x\ny\nz\nw"), TCor::Laranja, QString());
+        QVERIFY(TTelaEsperaView::TelaEspera()->height() > 127);
+        QCOMPARE(TTelaEsperaView::TelaEspera()->frameGeometry().center(), principal.frameGeometry().center());
     }
 
     // Not a check: writes the wait screen's picture where scripts/screenshots asks for it.
