@@ -23,10 +23,10 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
 inline constexpr std::string_view PrefixoPastaPlanilha = "quorvane-";
 std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados);
 
-// Removes the folders GravarPlanilhaTemporaria left in `pasta` (this user's, and nothing in them
-// changed for `idade`): their workbooks were handed to the spreadsheet application, which has long
-// finished with them. Never throws; what cannot be removed stays.
-// An empty `pasta` is the system's temporary folder.
+// Removes the folders GravarPlanilhaTemporaria left in `pasta` (this user's, holding nothing but
+// the workbook and a spreadsheet's lock file for it, and nothing in them changed for `idade`):
+// their workbooks were handed to the spreadsheet application, which has long finished with them.
+// Never throws; what cannot be removed stays. An empty `pasta` is the system's temporary folder.
 void RemoverPlanilhasTemporariasAntigas(std::chrono::seconds idade, const std::filesystem::path& pasta = {});
 
 } // namespace Quorvane
