@@ -234,6 +234,15 @@ TEST(CliExecucao, SaidasQueNaoSaoArquivosComunsRecebemOsAchadosDireto)
     }
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
     EXPECT_TRUE(std::filesystem::is_symlink("/dev/stdout"));
+
+    // A regular file under /dev (/dev/shm is a tmpfs folder) is created, then replaced whole.
+    const QString emShm = QStringLiteral("/dev/shm/quorvane-teste-%1.tsv").arg(::getpid());
+    EXPECT_EQ(RodarNoBanco("checks-a", Json + QStringList{QStringLiteral("--output"), emShm}).codigo, 2);
+    EXPECT_EQ(RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), emShm}).codigo, 2);
+    QFile gravado(emShm);
+    EXPECT_TRUE(gravado.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(gravado.readAll()).split(u'\n', Qt::SkipEmptyParts), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+    gravado.remove();
 }
 
 TEST(CliExecucao, SaidaNoBancoOuNoConfigEhRecusadaAntesDeConectar)

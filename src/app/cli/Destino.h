@@ -12,8 +12,9 @@ namespace Quorvane::Cli {
 
 // Where an output goes, so that no file is ever damaged:
 //  - standard output, for no file or "-";
-//  - straight into anything that is not a regular file (a device, a FIFO, /dev/stdout, a link to
-//    one), opened only when the output is written;
+//  - straight into an open descriptor by name (/dev/stdout, /dev/fd/N, /proc/self/fd/N) and into
+//    anything that is not a regular file (a device, a FIFO), or a link to one, opened only when the
+//    output is written;
 //  - otherwise a regular file that appears whole or not at all: written beside it under another
 //    name and renamed over it at the end (a reader of a scheduled run's file never sees half of
 //    it; a failed or interrupted run, or a full disk, leaves an old file untouched). Through a
