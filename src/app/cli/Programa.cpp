@@ -60,13 +60,13 @@ QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<co
 // Past this, a run a stop signal could not end in order ends all the same.
 constexpr std::chrono::milliseconds PrazoAposSinal(1500);
 
-// Said once, whoever ends the run: the program in order, or the forced end.
+// Said once, whoever ends the run: the program in order, or the forced end (with MostrarErroSemEsperar).
 class AvisoDeInterrupcao {
 public:
-    void Dar(int sinal)
+    void Dar(int sinal, void (*mostrar)(const QString&) = MostrarErro)
     {
         if (!dado_.exchange(true))
-            MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
+            mostrar(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
     }
 
 private:
@@ -113,7 +113,7 @@ int ExecutarPrograma(const QStringList& argumentos)
     // Before the client library loads, so that a signal during the connection reaches us too.
     InstalarSinaisDeEncerramento();
     const auto aviso = std::make_shared<AvisoDeInterrupcao>();
-    GarantirFimAposSinal(PrazoAposSinal, [aviso](int sinal) { aviso->Dar(sinal); });
+    GarantirFimAposSinal(PrazoAposSinal, [aviso](int sinal) { aviso->Dar(sinal, MostrarErroSemEsperar); });
 
     // Declared in this order so that they go in reverse: the engine before the connection.
     std::optional<Destino> destino;
