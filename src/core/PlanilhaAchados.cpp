@@ -169,14 +169,14 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
         throw Erro(Falha(arquivo, erro));
 }
 
-std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados)
+std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao)
 {
     std::string modelo = (std::filesystem::temp_directory_path() / (std::string(PrefixoPastaPlanilha) + "XXXXXX")).string();
     if (!mkdtemp(modelo.data()))
         throw Erro(QStringLiteral("Não foi possível criar uma pasta temporária para a planilha"));
     const std::filesystem::path arquivo = std::filesystem::path(modelo) / NomeDaPlanilhaTemporaria;
     try {
-        GravarPlanilhaAchados(arquivo, achados);
+        GravarPlanilhaAchados(arquivo, achados, comparacao);
     } catch (...) {
         // A half-written workbook of the customer's figures does not stay behind either.
         std::error_code ignorado;

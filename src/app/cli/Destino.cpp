@@ -1,8 +1,7 @@
 #include "Destino.h"
 
 #include "Erro.h"
-
-#include <QDir>
+#include "PlanilhaAchados.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -125,12 +124,12 @@ QIODevice& Destino::Dispositivo()
     return dispositivo_;
 }
 
-void Destino::GravarPorArquivo(const std::function<void(const std::filesystem::path&)>& escritor)
+void Destino::GravarPlanilha(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao)
 {
     if (!provisorio_.empty()) {
         dispositivo_.close();
         try {
-            escritor(provisorio_);
+            GravarPlanilhaAchados(provisorio_, achados, comparacao);
         } catch (const Erro& e) {
             // The user knows the file by the name given, not by the one it had meanwhile.
             QString mensagem = e.Mensagem();
@@ -139,29 +138,23 @@ void Destino::GravarPorArquivo(const std::function<void(const std::filesystem::p
         return;
     }
     // Into what is not a file, the workbook goes through a private folder of its own.
-    QString modelo = QDir::tempPath() + QStringLiteral("/quorvane-XXXXXX");
-    QByteArray pasta = QFile::encodeName(modelo);
-    if (!::mkdtemp(pasta.data()))
-        Falhar(TextoDoErro(errno));
-    const std::filesystem::path arquivo = std::filesystem::path(pasta.constData()) / "Quorvane.xlsx";
-    const auto remover = [&] {
-        std::error_code erro;
-        std::filesystem::remove_all(pasta.constData(), erro);
+    struct PastaRemovida {
+        std::filesystem::path pasta;
+        ~PastaRemovida()
+        {
+            std::error_code erro;
+            std::filesystem::remove_all(pasta, erro);
+        }
     };
-    try {
-        escritor(arquivo);
-        QFile pronto(Texto(arquivo));
-        if (!pronto.open(QIODevice::ReadOnly))
-            Falhar(pronto.errorString());
-        QIODevice& saida = Dispositivo();
-        while (!pronto.atEnd())
-            if (saida.write(pronto.read(1 << 16)) < 0)
-                break;
-    } catch (...) {
-        remover();
-        throw;
-    }
-    remover();
+    const std::filesystem::path arquivo = GravarPlanilhaTemporaria(achados, comparacao);
+    const PastaRemovida temporaria{arquivo.parent_path()};
+    QFile pronto(Texto(arquivo));
+    if (!pronto.open(QIODevice::ReadOnly))
+        Falhar(pronto.errorString());
+    QIODevice& saida = Dispositivo();
+    while (!pronto.atEnd())
+        if (saida.write(pronto.read(1 << 16)) < 0)
+            break;
 }
 
 void Destino::Concluir()

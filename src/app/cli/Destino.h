@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ComparacaoAchados.h"
+#include "LogAlertasAndErros.h"
 #include "SinaisDeEncerramento.h"
 
 #include <QFile>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,8 +32,8 @@ public:
     QIODevice& Dispositivo();
     // Whether what Dispositivo() opened is a terminal (a person reads it).
     bool EhTerminal() const;
-    // Writes through a writer that needs a file of its own (the workbook); Concluir follows.
-    void GravarPorArquivo(const std::function<void(const std::filesystem::path&)>& escritor);
+    // Writes the findings as a workbook, which needs a file of its own; Concluir follows.
+    void GravarPlanilha(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao);
     // Flushes and, for a file, puts it in place. Throws Erro when anything could not be written.
     void Concluir();
 

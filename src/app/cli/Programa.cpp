@@ -13,7 +13,6 @@
 #include "Interfaces.h"
 #include "InterrupcaoPorSinal.h"
 #include "Opcoes.h"
-#include "PlanilhaAchados.h"
 #include "Progresso.h"
 #include "SinaisDeEncerramento.h"
 #include "Terminal.h"
@@ -177,9 +176,7 @@ int ExecutarPrograma(const QStringList& argumentos)
     if (opcoes.planilha) {
         try {
             planilha.emplace(opcoes.planilha, QStringLiteral("a planilha"));
-            planilha->GravarPorArquivo([&](const std::filesystem::path& arquivo) {
-                GravarPlanilhaAchados(arquivo, resultado.Achados(), comComparacao);
-            });
+            planilha->GravarPlanilha(resultado.Achados(), comComparacao);
         } catch (const Erro& e) {
             planilha.reset();
             falhaPlanilha = e.Mensagem();
