@@ -200,7 +200,7 @@ int ExecutarPrograma(const QStringList& argumentos)
         MostrarErro(falhaPlanilha);
         return PlanilhaNaoGravada;
     }
-    return comparacao ? CodigoDaComparacao(resultado, *comparacao) : CodigoDoResultado(resultado);
+    return CodigoDoResultado(resultado, comComparacao);
 }
 
 } // namespace Quorvane::Cli
