@@ -49,6 +49,22 @@ void ParaCadaLinha(const ResultadoAuditoria& resultado, const ResultadoComparaca
         linha(achado, resolvido);
 }
 
+// "Erro" or "Alerta": a check's type, or a finding's (an error when it has one).
+inline QString NomeDoTipo(TipoAchado tipo)
+{
+    return tipo == TipoAchado::Erro ? QStringLiteral("Erro") : QStringLiteral("Alerta");
+}
+inline QString NomeDoTipo(const TLogAlertasAndErros& achado)
+{
+    return NomeDoTipo(achado.FErro.isEmpty() ? TipoAchado::Alerta : TipoAchado::Erro);
+}
+
+// What a finding says: its error, or else its warning.
+inline const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
+{
+    return achado.FErro.isEmpty() ? achado.FAlerta : achado.FErro;
+}
+
 inline void Escrever(QIODevice& saida, QStringView texto)
 {
     saida.write(texto.toUtf8());

@@ -21,21 +21,6 @@ QString Recurso(const QString& nome)
     return QString::fromUtf8(arquivo.readAll());
 }
 
-QString Tipo(TipoAchado tipo)
-{
-    return tipo == TipoAchado::Erro ? QStringLiteral("Erro") : QStringLiteral("Alerta");
-}
-
-QString Tipo(const TLogAlertasAndErros& achado)
-{
-    return achado.FErro.isEmpty() ? QStringLiteral("Alerta") : QStringLiteral("Erro");
-}
-
-const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
-{
-    return achado.FErro.isEmpty() ? achado.FAlerta : achado.FErro;
-}
-
 QString Duracao(std::int64_t milissegundos, const QLocale& locale)
 {
     if (milissegundos < 1000)
@@ -98,7 +83,7 @@ void Verificacoes(Pagina& p, const ResultadoAuditoria& r, const FormatoLocal& fo
         const bool executada = v.situacao == SituacaoVerificacao::Executada;
         p << u"<tr><td>" << NomeQuebravel(v.verificacao->nome) << u"</td><td>";
         p.Texto(DescricaoDaVerificacao(v.verificacao->nome))
-            << u"</td><td class=\"curta\" data-rotulo=\"Tipo\">" << Tipo(v.verificacao->tipo);
+            << u"</td><td class=\"curta\" data-rotulo=\"Tipo\">" << NomeDoTipo(v.verificacao->tipo);
         p << u"</td><td class=\"numero\" data-rotulo=\"Achados\" data-valor=\""
           << QString::number(executada ? static_cast<qint64>(v.achados) : -1) << u"\">"
           << (executada ? formato.locale.toString(static_cast<qint64>(v.achados)) : QStringLiteral("—"));
@@ -171,7 +156,7 @@ void Achados(Pagina& p, const ResultadoAuditoria& r, const ResultadoComparacao* 
                (correcaoPorAchado || achados[fim].FCorrecao == achados[inicio].FCorrecao))
             ++fim;
         const std::size_t quantidade = fim - inicio;
-        const QString tipo = Tipo(achados[inicio]);
+        const QString tipo = NomeDoTipo(achados[inicio]);
         p << u"<details class=\"grupo\" data-tipo=\"" << tipo.toLower() << u"\"" << (quantidade > GrupoLongo ? u"" : u" open")
           << u"><summary><span class=\"tipo " << tipo.toLower() << u"\">" << tipo << u"</span> <span class=\"correcao\">";
         if (correcaoPorAchado)
@@ -216,7 +201,7 @@ void Resolvidos(Pagina& p, const ResultadoComparacao& comparacao, const FormatoL
       << u"</span></summary>\n<div class=\"rolagem\"><table class=\"ordenavel\"><thead><tr><th>Tipo</th><th>Achado</th>"
          u"<th>Correção</th></tr></thead>\n<tbody>\n";
     for (const TLogAlertasAndErros& achado : resolvidos) {
-        p << u"<tr><td>" << Tipo(achado) << u"</td><td>";
+        p << u"<tr><td>" << NomeDoTipo(achado) << u"</td><td>";
         p.Texto(TextoDoAchado(achado)) << u"</td><td>";
         p.Texto(achado.FCorrecao) << u"</td></tr>\n";
     }
