@@ -2,6 +2,7 @@
 
 #include "Auditoria.h"
 #include "ComparacaoAchados.h"
+#include "FormatoLocal.h"
 #include "Opcoes.h"
 
 #include <QDateTime>
@@ -24,12 +25,13 @@ struct MomentoDaAuditoria {
     QDateTime inicio;
     std::int64_t milissegundos = 0;
 };
-// One self-contained page: styles, chart and script inline, nothing fetched.
+// One self-contained page: styles, chart and script inline, nothing fetched. Dates and numbers
+// as `formato` writes them.
 void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
-                  const MomentoDaAuditoria& momento);
+                  const MomentoDaAuditoria& momento, const FormatoLocal& formato);
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao = nullptr, const MomentoDaAuditoria& momento = {},
+                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento, const FormatoLocal& local,
                        bool terminal = false);
 
 // "executada", "falhou", "tempoEsgotado", "semDataCarga".

@@ -31,15 +31,15 @@ namespace {
 
 // Without a PARAMETRO table or its M6_VALOR column there is no start date to read: the checks that
 // need none still run, and the failure is reported with the warnings. Any other failure stops all.
-std::shared_ptr<iAnalises> CriarMotor(QStringList& avisos)
+std::shared_ptr<iAnalises> CriarMotor(const FormatoLocal& local, QStringList& avisos)
 {
     try {
-        return TAnalises::New(FormatoLocal::DoSistema());
+        return TAnalises::New(local);
     } catch (const ErroBanco& e) {
         if (e.SqlState() != QLatin1String("42S02") && e.SqlState() != QLatin1String("42S22"))
             throw;
         avisos << QStringLiteral("Data Carga Inicial não lida: ") + e.Mensagem();
-        return TAnalises::NewSemDataCarga(FormatoLocal::DoSistema());
+        return TAnalises::NewSemDataCarga(local);
     }
 }
 
@@ -118,13 +118,15 @@ int ExecutarPrograma(const QStringList& argumentos)
     std::optional<Destino> destino;
     std::optional<EscopoConexao> conexao;
     std::shared_ptr<iAnalises> analises;
+    // The user's regional settings: the engine's values and the report's dates and numbers.
+    const FormatoLocal local = FormatoLocal::DoSistema();
     QStringList avisos;
     try {
         destino.emplace(opcoes.saida);
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
         if (const QString& comoAbriu = Conexao->GetConexao()->AvisoDaConexao(); !comoAbriu.isEmpty())
             MostrarErro(comoAbriu);
-        analises = CriarMotor(avisos);
+        analises = CriarMotor(local, avisos);
     } catch (const ErroConexao& e) {
         // The window's single message, then, for the technician, the client's own reason.
         MostrarErro(e.Mensagem());
@@ -166,7 +168,7 @@ int ExecutarPrograma(const QStringList& argumentos)
     // leaves neither.
     try {
         QIODevice& saida = destino->Dispositivo();
-        EscreverNoFormato(opcoes.formato, resultado, saida, comComparacao, momento, destino->EhTerminal());
+        EscreverNoFormato(opcoes.formato, resultado, saida, comComparacao, momento, local, destino->EhTerminal());
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
         return FalhaDeConfiguracao;

@@ -1,5 +1,4 @@
 #include "DescricaoVerificacoes.h"
-#include "FormatoLocal.h"
 #include "Formatos.h"
 #include "PaginaHtml.h"
 
@@ -213,9 +212,8 @@ void Resolvidos(Pagina& p, const ResultadoComparacao& comparacao, const FormatoL
 // One file that needs nothing else: styles, chart and script are all inside. Every text that comes
 // from the database or the command line is escaped, so a value never becomes markup.
 void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
-                  const MomentoDaAuditoria& momento)
+                  const MomentoDaAuditoria& momento, const FormatoLocal& formato)
 {
-    const FormatoLocal formato = FormatoLocal::DoSistema();
     Pagina p(saida);
     p << u"<!DOCTYPE html>\n<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">\n"
          u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Quorvane: auditoria de ";
