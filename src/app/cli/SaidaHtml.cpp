@@ -1,4 +1,3 @@
-#include "DescricaoVerificacoes.h"
 #include "Formatos.h"
 #include "PaginaHtml.h"
 
@@ -81,7 +80,7 @@ void Verificacoes(Pagina& p, const ResultadoAuditoria& r, const FormatoLocal& fo
     for (const ResultadoVerificacao& v : r.verificacoes) {
         const bool executada = v.situacao == SituacaoVerificacao::Executada;
         p << u"<tr><td>" << NomeQuebravel(v.verificacao->nome) << u"</td><td>";
-        p.Texto(DescricaoDaVerificacao(v.verificacao->nome))
+        p.Texto(v.verificacao->descricao)
             << u"</td><td class=\"curta\" data-rotulo=\"Tipo\">" << NomeDoTipo(v.verificacao->tipo);
         p << u"</td><td class=\"numero\" data-rotulo=\"Achados\" data-valor=\""
           << QString::number(executada ? static_cast<qint64>(v.achados) : -1) << u"\">"
