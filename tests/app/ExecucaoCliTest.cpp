@@ -268,4 +268,10 @@ TEST(CliExecucao, SaidaNoBancoOuNoConfigEhRecusadaAntesDeConectar)
     EXPECT_EQ(std::filesystem::file_size(banco), tamanhoBanco);
     EXPECT_EQ(RodarCli({QStringLiteral("--config"), texto(config), QStringLiteral("--format"), QStringLiteral("tsv")}).codigo, 2);
     EXPECT_FALSE(std::filesystem::exists(pasta / "a"));
+
+    // Paths that cannot be resolved (a loop of links) are not taken for one file.
+    std::filesystem::create_symlink(pasta / "laco", pasta / "laco");
+    EscreverConfig(pasta / "laco.ini", texto(pasta / "laco" / "erp.fdb"));
+    const ExecucaoCli r = RodarCli({QStringLiteral("--config"), texto(pasta / "laco.ini"), QStringLiteral("--output"), texto(pasta / "laco" / "a")});
+    EXPECT_EQ(r.codigo, 4) << r.Erros().toStdString();
 }
