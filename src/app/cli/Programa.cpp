@@ -19,11 +19,11 @@
 
 #include <QElapsedTimer>
 
-
 #include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace Quorvane::Cli {
 
@@ -43,8 +43,8 @@ std::shared_ptr<iAnalises> CriarMotor(const FormatoLocal& local, QStringList& av
     }
 }
 
-// The warnings about the checks that will run, each on standard error as well.
-QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<const Verificacao*>& selecionadas)
+// Adds the warnings about the checks that will run, and shows them all on standard error.
+void Avisar(QStringList& avisos, iAnalises& analises, const std::vector<const Verificacao*>& selecionadas)
 {
     std::vector<const Verificacao*> executadas;
     for (const Verificacao* v : selecionadas)
@@ -53,7 +53,6 @@ QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<co
     avisos << AvisosAntesDaAnalise(Conexao->GetConexao(), executadas);
     for (const QString& aviso : avisos)
         MostrarErro(QStringLiteral("Aviso: ") + aviso);
-    return avisos;
 }
 
 // Past this, a run a stop signal could not end in order ends all the same.
@@ -148,14 +147,14 @@ int ExecutarPrograma(const QStringList& argumentos)
         }
         return 0;
     };
-    avisos = Avisar(avisos, *analises, opcoes.verificacoes);
+    Avisar(avisos, *analises, opcoes.verificacoes);
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
     ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
                                            [&] { return interrupcao.Sinal() != 0; });
     momento.milissegundos = relogio.elapsed();
-    resultado.avisos = avisos;
+    resultado.avisos = std::move(avisos);
     if (const int codigo = interrompida())
         return codigo;
     std::optional<ResultadoComparacao> comparacao;
