@@ -43,7 +43,8 @@ int main(int argc, char* argv[])
         const ResultadoAuditoria resultado = Auditar(*analises, VerificacoesNaOrdemDeExecucao(), std::nullopt, nada);
         const MomentoDaAuditoria momento{QDateTime::currentDateTime(), 0};
         const std::vector<std::pair<const char*, FormatoSaida>> formatos = {
-            {"tsv", FormatoSaida::Tsv}, {"html", FormatoSaida::Html}, {"csv", FormatoSaida::Csv}, {"json", FormatoSaida::Json}};
+            {"text", FormatoSaida::Texto}, {"tsv", FormatoSaida::Tsv},   {"html", FormatoSaida::Html},
+            {"csv", FormatoSaida::Csv},    {"json", FormatoSaida::Json}};
         std::vector<std::vector<double>> tempos(formatos.size());
         // Formats in turn, round after round, so that a slower moment of the machine hits them all.
         for (int r = 0; r < repeticoes; ++r)
