@@ -37,12 +37,14 @@ int main(int argc, char* argv[])
     const int repeticoes = argc > 3 ? std::max(3, std::atoi(argv[3])) : 5;
     try {
         EscopoConexao conexao(OpcoesConexao{argv[1]});
-        auto analises = TAnalises::New(FormatoLocal::DoSistema());
+        const FormatoLocal local = FormatoLocal::DoSistema();
+        auto analises = TAnalises::New(local);
         SemAcompanhamento nada;
         const ResultadoAuditoria resultado = Auditar(*analises, VerificacoesNaOrdemDeExecucao(), std::nullopt, nada);
         const MomentoDaAuditoria momento{QDateTime::currentDateTime(), 0};
         const std::vector<std::pair<const char*, FormatoSaida>> formatos = {
-            {"tsv", FormatoSaida::Tsv}, {"html", FormatoSaida::Html}, {"csv", FormatoSaida::Csv}, {"json", FormatoSaida::Json}};
+            {"text", FormatoSaida::Texto}, {"tsv", FormatoSaida::Tsv},   {"html", FormatoSaida::Html},
+            {"csv", FormatoSaida::Csv},    {"json", FormatoSaida::Json}};
         std::vector<std::vector<double>> tempos(formatos.size());
         // Formats in turn, round after round, so that a slower moment of the machine hits them all.
         for (int r = 0; r < repeticoes; ++r)
@@ -51,7 +53,7 @@ int main(int argc, char* argv[])
                 if (!arquivo.open(QIODevice::WriteOnly))
                     throw Erro(arquivo.errorString());
                 const auto inicio = std::chrono::steady_clock::now();
-                EscreverNoFormato(formatos[f].second, resultado, arquivo, nullptr, momento);
+                EscreverNoFormato(formatos[f].second, resultado, arquivo, nullptr, momento, local);
                 arquivo.flush();
                 tempos[f].push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
             }

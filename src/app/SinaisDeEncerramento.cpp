@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <initializer_list>
 #include <mutex>
@@ -64,10 +63,12 @@ void GarantirFimAposSinal(std::chrono::milliseconds prazo, std::function<void(in
         }
         if (ultimoAto)
             ultimoAto(sinal);
-        std::fflush(stderr);
         ::_exit(128 + sinal);
     }).detach();
     FimGarantido = true;
+    // A signal that came before the thread was there: the handler did not wake it.
+    if (PrimeiroSinal != 0)
+        ::sem_post(&Despertador);
 }
 
 ArquivoEmEscrita::ArquivoEmEscrita(std::string caminho) : caminho_(std::move(caminho))

@@ -19,8 +19,8 @@ int InstalarSinaisDeEncerramento();
 // The last resort behind each program's orderly end: from the first stop signal on, a thread of
 // its own ends the process with 128 + the signal once `prazo` has passed, whatever the program is
 // then held in (a server that never answers, a write to a pipe nobody reads). Just before, it
-// removes the files being written (ArquivoEmEscrita) and calls `ultimoAto` with the signal.
-// Call once.
+// removes the files being written (ArquivoEmEscrita) and calls `ultimoAto` with the signal, which
+// must not wait on anything the program may be held in (stdio's locks included). Call once.
 void GarantirFimAposSinal(std::chrono::milliseconds prazo, std::function<void(int sinal)> ultimoAto = {});
 
 // A file being written that such an end must not leave behind, from creation to destruction.

@@ -1,5 +1,4 @@
 #include "Aplicacao.h"
-#include "CaracteresUtf8.h"
 #include "ClienteFirebird.h"
 #include "EncerramentoPorSinal.h"
 #include "ProgramaJanelas.h"
@@ -39,11 +38,8 @@ int ExecutarPrograma(char* programa)
     const auto prepararTela = [&] {
         if (!TemTelaGrafica())
             return false;
-        if (!aplicacao) {
+        if (!aplicacao)
             aplicacao.emplace(argc, argv);
-            // The application set the C locale from the environment: file names stay UTF-8.
-            GarantirCaracteresUtf8();
-        }
         return true;
     };
     return ExecutarJanelas(OpcoesConexao{}, prepararTela, &encerramento);

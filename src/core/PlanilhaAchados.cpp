@@ -73,7 +73,18 @@ QString Falha(const std::filesystem::path& arquivo, lxw_error erro)
         .arg(QString::fromStdString(arquivo.string()), QString::fromUtf8(lxw_strerror(erro)));
 }
 
-// The folder is ours and nothing in it changed after `limite`; a spreadsheet still using its
+constexpr std::string_view NomeDaPlanilhaTemporaria = "Quorvane.xlsx";
+
+// What GravarPlanilhaTemporaria leaves in its folder: the workbook, and the lock file a
+// spreadsheet application writes beside it while it has the workbook open.
+bool DaPlanilhaTemporaria(const std::string& nome)
+{
+    return nome == NomeDaPlanilhaTemporaria || nome == ".~lock." + std::string(NomeDaPlanilhaTemporaria) + "#" ||
+           nome == "~$" + std::string(NomeDaPlanilhaTemporaria);
+}
+
+// The folder is ours, holds nothing but what we put there (a folder of the user's own may share
+// the name's pattern), and nothing in it changed after `limite`: a spreadsheet still using its
 // workbook keeps writing its lock file there.
 bool PastaDePlanilhaAntiga(const std::filesystem::path& pasta, std::time_t limite)
 {
@@ -82,7 +93,8 @@ bool PastaDePlanilhaAntiga(const std::filesystem::path& pasta, std::time_t limit
         return false;
     std::error_code erro;
     for (std::filesystem::directory_iterator item(pasta, erro), fim; !erro && item != fim; item.increment(erro))
-        if (::lstat(item->path().c_str(), &info) != 0 || info.st_mtime > limite)
+        if (!DaPlanilhaTemporaria(item->path().filename().string()) || ::lstat(item->path().c_str(), &info) != 0 ||
+            info.st_mtime > limite)
             return false;
     return !erro;
 }
@@ -157,14 +169,14 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
         throw Erro(Falha(arquivo, erro));
 }
 
-std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados)
+std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao)
 {
     std::string modelo = (std::filesystem::temp_directory_path() / (std::string(PrefixoPastaPlanilha) + "XXXXXX")).string();
     if (!mkdtemp(modelo.data()))
         throw Erro(QStringLiteral("Não foi possível criar uma pasta temporária para a planilha"));
-    const std::filesystem::path arquivo = std::filesystem::path(modelo) / "Quorvane.xlsx";
+    const std::filesystem::path arquivo = std::filesystem::path(modelo) / NomeDaPlanilhaTemporaria;
     try {
-        GravarPlanilhaAchados(arquivo, achados);
+        GravarPlanilhaAchados(arquivo, achados, comparacao);
     } catch (...) {
         // A half-written workbook of the customer's figures does not stay behind either.
         std::error_code ignorado;

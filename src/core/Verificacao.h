@@ -37,6 +37,9 @@ struct ChaveLida {
 // A check as data: what the one check mechanism needs to run it.
 struct Verificacao {
     QString nome;
+    // What it looks for, in one line of Portuguese for a reader who is not a technician (the
+    // accountant who gets the report).
+    QString descricao;
     TipoAchado tipo = TipoAchado::Alerta;
     std::vector<LinhaSql> linhas;
     std::vector<ColunaAchado> colunas;

@@ -8,6 +8,7 @@ Verificacao CriarCargaInicialSemCustoUnitarioEntrada()
 {
     Verificacao v;
     v.nome = QStringLiteral("CargaInicialSemCustoUnitarioEntrada");
+    v.descricao = QStringLiteral("Registros de carga inicial que dão entrada de quantidade sem custo unitário.");
     v.tipo = TipoAchado::Erro;
     v.linhas = {
         {QStringLiteral(" ")},
@@ -32,6 +33,7 @@ Verificacao CriarPrimeiroLancamentoSaidaMovimentaEstoque()
 {
     Verificacao v;
     v.nome = QStringLiteral("PrimeiroLancamentoSaidaMovimentaEstoque");
+    v.descricao = QStringLiteral("Produtos cujo primeiro lançamento no histórico de custo é uma saída de estoque, e não uma carga inicial.");
     v.tipo = TipoAchado::Alerta;
     v.linhas = {
         {QStringLiteral(" SELECT")},
@@ -61,6 +63,8 @@ Verificacao CriarAcertoEntradaSemValorUnitario()
 {
     Verificacao v;
     v.nome = QStringLiteral("AcertoEntradaSemValorUnitario");
+    v.descricao = QStringLiteral("Acertos de entrada que mandam considerar o preço informado, estando ele zerado ou vazio, "
+                                 "de produtos sem carga inicial.");
     v.tipo = TipoAchado::Erro;
     v.linhas = {
         {QStringLiteral("  WITH CTE AS ( ")},
@@ -114,6 +118,7 @@ Verificacao CriarCFOPBeneficiamentoTerceiroAoMesmoTempo()
 {
     Verificacao v;
     v.nome = QStringLiteral("CFOPBeneficiamentoTerceiroAoMesmoTempo");
+    v.descricao = QStringLiteral("Naturezas de operação marcadas ao mesmo tempo como Terceiro e como Beneficiamento.");
     v.tipo = TipoAchado::Erro;
     v.linhas = {
         {QStringLiteral(" SELECT")},
@@ -137,6 +142,7 @@ Verificacao CriarCFOPConsumoMovimentandoEstoque()
 {
     Verificacao v;
     v.nome = QStringLiteral("CFOPConsumoMovimentandoEstoque");
+    v.descricao = QStringLiteral("Naturezas de operação com CFOP de consumo ou de ativo imobilizado que movimentam estoque.");
     v.tipo = TipoAchado::Alerta;
     v.linhas = {
         {QStringLiteral(" SELECT")},
@@ -162,6 +168,7 @@ Verificacao CriarImportacaoSemDespesas()
 {
     Verificacao v;
     v.nome = QStringLiteral("ImportacaoSemDespesas");
+    v.descricao = QStringLiteral("Notas de importação cujo pedido não tem lançamento de despesas de importação.");
     v.tipo = TipoAchado::Alerta;
     v.linhas = {
         {QStringLiteral(" SELECT")},
@@ -195,6 +202,7 @@ Verificacao CriarImportacaoSemFOB()
 {
     Verificacao v;
     v.nome = QStringLiteral("ImportacaoSemFOB");
+    v.descricao = QStringLiteral("Itens de notas de importação sem valor FOB.");
     v.tipo = TipoAchado::Erro;
     v.linhas = {
         {QStringLiteral(" SELECT ")},

@@ -234,6 +234,15 @@ TEST(CliExecucao, SaidasQueNaoSaoArquivosComunsRecebemOsAchadosDireto)
     }
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
     EXPECT_TRUE(std::filesystem::is_symlink("/dev/stdout"));
+
+    // A regular file under /dev (/dev/shm is a tmpfs folder) is created, then replaced whole.
+    const QString emShm = QStringLiteral("/dev/shm/quorvane-teste-%1.tsv").arg(::getpid());
+    EXPECT_EQ(RodarNoBanco("checks-a", Json + QStringList{QStringLiteral("--output"), emShm}).codigo, 2);
+    EXPECT_EQ(RodarNoBanco("checks-a", Tsv + QStringList{QStringLiteral("--output"), emShm}).codigo, 2);
+    QFile gravado(emShm);
+    EXPECT_TRUE(gravado.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(gravado.readAll()).split(u'\n', Qt::SkipEmptyParts), TsvEsperado("tests/fixtures/expected-checks-a.tsv"));
+    gravado.remove();
 }
 
 TEST(CliExecucao, SaidaNoBancoOuNoConfigEhRecusadaAntesDeConectar)
@@ -259,4 +268,10 @@ TEST(CliExecucao, SaidaNoBancoOuNoConfigEhRecusadaAntesDeConectar)
     EXPECT_EQ(std::filesystem::file_size(banco), tamanhoBanco);
     EXPECT_EQ(RodarCli({QStringLiteral("--config"), texto(config), QStringLiteral("--format"), QStringLiteral("tsv")}).codigo, 2);
     EXPECT_FALSE(std::filesystem::exists(pasta / "a"));
+
+    // Paths that cannot be resolved (a loop of links) are not taken for one file.
+    std::filesystem::create_symlink(pasta / "laco", pasta / "laco");
+    EscreverConfig(pasta / "laco.ini", texto(pasta / "laco" / "erp.fdb"));
+    const ExecucaoCli r = RodarCli({QStringLiteral("--config"), texto(pasta / "laco.ini"), QStringLiteral("--output"), texto(pasta / "laco" / "a")});
+    EXPECT_EQ(r.codigo, 4) << r.Erros().toStdString();
 }

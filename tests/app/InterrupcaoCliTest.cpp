@@ -1,5 +1,6 @@
 #include "ProgramaCli.h"
 #include "ProxyTcp.h"
+#include "SinaisDeEncerramento.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,18 +9,23 @@
 #include <QThread>
 
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Quorvane::Testes;
 
 namespace {
 
 // quorvane-cli started with these arguments; `pronto` says, from its standard error so far, when
-// the phase to interrupt has been reached.
+// the phase to interrupt has been reached. `arquivoDeErros`: its standard error goes there instead.
 struct Execucao {
-    Execucao(const QStringList& argumentos, const std::function<bool(const QByteArray&)>& pronto)
+    Execucao(const QStringList& argumentos, const std::function<bool(const QByteArray&)>& pronto,
+             const std::filesystem::path& arquivoDeErros = {})
     {
+        if (!arquivoDeErros.empty())
+            processo.setStandardErrorFile(QString::fromStdString(arquivoDeErros.string()));
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
         ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("pt_BR.UTF-8"));
         processo.setProcessEnvironment(ambiente);
@@ -84,6 +90,18 @@ TEST(InterrupcaoCli, SinalCancelaAVerificacaoENadaEhGravado)
 // Where the program is held by something that does not answer, the signal still ends it in order.
 TEST(InterrupcaoCli, SinalEncerraOndeQuerQueOProgramaEsteja)
 {
+    // Come before the forced end was armed, it still starts it (the alarm only ends a failure).
+    EXPECT_EXIT(
+        {
+            Quorvane::InstalarSinaisDeEncerramento();
+            ::raise(SIGTERM);
+            Quorvane::GarantirFimAposSinal(std::chrono::milliseconds(0));
+            ::alarm(20);
+            for (;;)
+                ::pause();
+        },
+        ::testing::ExitedWithCode(128 + SIGTERM), "");
+
     PastaTemporaria pasta;
     std::filesystem::create_directory(pasta / "saidas");
     const auto saida = pasta / "saidas" / "achados";
@@ -110,6 +128,25 @@ TEST(InterrupcaoCli, SinalEncerraOndeQuerQueOProgramaEsteja)
         e.Interromper(SIGINT);
         EsperarInterrupcao(e, SIGINT, saida, "gravando");
     }
+
+    // Held inside its message to a standard error nobody reads (a full pipe; a terminal paused by
+    // Ctrl+S): the end comes all the same, without the message.
+    const auto erros = pasta / "erros";
+    ASSERT_EQ(::mkfifo(erros.c_str(), 0600), 0);
+    const int cheio = ::open(erros.c_str(), O_RDWR | O_NONBLOCK);
+    for (const std::size_t bloco : {4096, 1})
+        while (::write(cheio, std::string(bloco, 'x').data(), bloco) > 0) {
+        }
+    EscreverConfig(pasta / "sem-banco.ini", QString::fromStdString((pasta / "nao-existe.fdb").string()));
+    {
+        Execucao e({QStringLiteral("--config"), QString::fromStdString((pasta / "sem-banco.ini").string())},
+                   [](const QByteArray&) { return true; }, erros);
+        QThread::msleep(500);
+        e.Interromper(SIGTERM);
+        EXPECT_TRUE(e.terminou) << "preso na saída de erros";
+        EXPECT_EQ(e.processo.exitCode(), 128 + SIGTERM);
+    }
+    ::close(cheio);
 
     // The server frozen in the middle of a check: nothing it would have to answer ever comes.
     if (!ServidorDeTeste())

@@ -160,9 +160,14 @@ TEST(PlanilhaAchados, SoPastasDePlanilhaAntigasSaoRemovidas)
                 std::filesystem::last_write_time(caminho, std::filesystem::file_time_type::clock::now() - std::chrono::hours(25));
     }
     EscreverArquivo(tmp / "quorvane-aberta" / ".~lock.Quorvane.xlsx#", "x");
+    // Old and named like ours, but the user's own by what it holds.
+    std::filesystem::create_directory(tmp / "quorvane-backup");
+    EscreverArquivo(tmp / "quorvane-backup" / "copia.sql", "x");
+    for (const auto& caminho : {tmp / "quorvane-backup" / "copia.sql", tmp / "quorvane-backup"})
+        std::filesystem::last_write_time(caminho, std::filesystem::file_time_type::clock::now() - std::chrono::hours(25));
     RemoverPlanilhasTemporariasAntigas(std::chrono::hours(24), tmp.Caminho());
     std::set<std::string> restantes;
     for (const auto& item : std::filesystem::directory_iterator(tmp.Caminho()))
         restantes.insert(item.path().filename());
-    EXPECT_EQ(restantes, (std::set<std::string>{"quorvane-recent", "quorvane-aberta", "quorvane-longa12"}));
+    EXPECT_EQ(restantes, (std::set<std::string>{"quorvane-recent", "quorvane-aberta", "quorvane-longa12", "quorvane-backup"}));
 }

@@ -2,21 +2,7 @@
 
 namespace Quorvane::Cli {
 
-CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado)
-{
-    for (const ResultadoVerificacao& v : resultado.verificacoes)
-        if (v.situacao != SituacaoVerificacao::Executada)
-            return VerificacaoNaoExecutada;
-    CodigoSaida codigo = SemAchados;
-    for (const TLogAlertasAndErros& achado : resultado.Achados()) {
-        if (!achado.FErro.isEmpty())
-            return ComErros;
-        codigo = SoAlertas;
-    }
-    return codigo;
-}
-
-CodigoSaida CodigoDaComparacao(const ResultadoAuditoria& resultado, const ResultadoComparacao& comparacao)
+CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado, const ResultadoComparacao* comparacao)
 {
     for (const ResultadoVerificacao& v : resultado.verificacoes)
         if (v.situacao != SituacaoVerificacao::Executada)
@@ -24,7 +10,7 @@ CodigoSaida CodigoDaComparacao(const ResultadoAuditoria& resultado, const Result
     CodigoSaida codigo = SemAchados;
     const TListaLogAlertasAndErros& achados = resultado.Achados();
     for (std::size_t i = 0; i < achados.size(); ++i) {
-        if (comparacao.marcas[i] != Comparacao::Novo)
+        if (comparacao && comparacao->marcas[i] != Comparacao::Novo)
             continue;
         if (!achados[i].FErro.isEmpty())
             return ComErros;

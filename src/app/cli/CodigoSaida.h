@@ -16,8 +16,7 @@ enum CodigoSaida : int {
     ArgumentosInvalidos = 64,
 };
 
-CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado);
-// With --baseline: 0, 1 and 2 count only the new findings.
-CodigoSaida CodigoDaComparacao(const ResultadoAuditoria& resultado, const ResultadoComparacao& comparacao);
+// With a comparison (--baseline), 0, 1 and 2 count only the new findings.
+CodigoSaida CodigoDoResultado(const ResultadoAuditoria& resultado, const ResultadoComparacao* comparacao);
 
 } // namespace Quorvane::Cli

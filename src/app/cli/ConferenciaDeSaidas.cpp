@@ -17,14 +17,17 @@ bool PadraoOuTraco(const std::optional<std::filesystem::path>& saida)
     return !saida || *saida == "-";
 }
 
-// The same file, whatever the path or the links to it; a file not there yet, by its path.
+// The same file, whatever the path or the links to it; a file not there yet, by its path. A path
+// that cannot be resolved (a loop of links) is the same as nothing.
 bool MesmoArquivo(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     struct stat infoA {}, infoB {};
     if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0)
         return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
-    std::error_code erro;
-    return std::filesystem::weakly_canonical(a, erro) == std::filesystem::weakly_canonical(b, erro);
+    std::error_code erroA, erroB;
+    const std::filesystem::path canonicoA = std::filesystem::weakly_canonical(a, erroA);
+    const std::filesystem::path canonicoB = std::filesystem::weakly_canonical(b, erroB);
+    return !erroA && !erroB && canonicoA == canonicoB;
 }
 
 QString Texto(const std::filesystem::path& caminho)

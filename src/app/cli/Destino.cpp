@@ -1,8 +1,7 @@
 #include "Destino.h"
 
 #include "Erro.h"
-
-#include <QDir>
+#include "PlanilhaAchados.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Quorvane::Cli {
 
@@ -25,20 +25,29 @@ QString TextoDoErro(int numero)
     return QString::fromLocal8Bit(std::strerror(numero));
 }
 
-bool PorDescritorOuDispositivo(const std::filesystem::path& caminho)
+// /dev/stdout, /dev/stderr, /dev/fd/N, /proc/PID/fd/N: an open descriptor of this process (or
+// another's), whatever its link names, as the shell's redirection left it.
+bool PorDescritor(const std::filesystem::path& caminho)
 {
-    const std::string texto = caminho.lexically_normal().string();
-    return texto.starts_with("/dev/") || texto.starts_with("/proc/");
+    const std::filesystem::path normal = caminho.lexically_normal();
+    if (normal == "/dev/stdout" || normal == "/dev/stderr")
+        return true;
+    std::vector<std::string> partes;
+    for (const auto& parte : normal)
+        partes.push_back(parte.string());
+    return (partes.size() == 4 && partes[0] == "/" && partes[1] == "dev" && partes[2] == "fd") ||
+           (partes.size() == 5 && partes[0] == "/" && partes[1] == "proc" && partes[3] == "fd");
 }
 
-// Follows the links to what they name. Anything under /dev or /proc (/dev/stdout, /dev/fd/N,
-// /proc/self/fd/N) is a descriptor or a device, whatever it leads to: written straight.
+// Follows the links to what they name. A descriptor is written straight, whatever it leads to:
+// into a file the shell opened for appending, what is there stays. Anything else is written
+// straight only when it is not a regular file (a device, a FIFO).
 std::filesystem::path Resolver(const std::filesystem::path& pedido, bool& direto)
 {
     std::error_code erro;
     std::filesystem::path caminho = std::filesystem::absolute(pedido, erro);
     for (int saltos = 0; saltos < 40; ++saltos) {
-        if (PorDescritorOuDispositivo(caminho)) {
+        if (PorDescritor(caminho)) {
             direto = true;
             return caminho;
         }
@@ -115,12 +124,12 @@ QIODevice& Destino::Dispositivo()
     return dispositivo_;
 }
 
-void Destino::GravarPorArquivo(const std::function<void(const std::filesystem::path&)>& escritor)
+void Destino::GravarPlanilha(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao)
 {
     if (!provisorio_.empty()) {
         dispositivo_.close();
         try {
-            escritor(provisorio_);
+            GravarPlanilhaAchados(provisorio_, achados, comparacao);
         } catch (const Erro& e) {
             // The user knows the file by the name given, not by the one it had meanwhile.
             QString mensagem = e.Mensagem();
@@ -129,29 +138,23 @@ void Destino::GravarPorArquivo(const std::function<void(const std::filesystem::p
         return;
     }
     // Into what is not a file, the workbook goes through a private folder of its own.
-    QString modelo = QDir::tempPath() + QStringLiteral("/quorvane-XXXXXX");
-    QByteArray pasta = QFile::encodeName(modelo);
-    if (!::mkdtemp(pasta.data()))
-        Falhar(TextoDoErro(errno));
-    const std::filesystem::path arquivo = std::filesystem::path(pasta.constData()) / "Quorvane.xlsx";
-    const auto remover = [&] {
-        std::error_code erro;
-        std::filesystem::remove_all(pasta.constData(), erro);
+    struct PastaRemovida {
+        std::filesystem::path pasta;
+        ~PastaRemovida()
+        {
+            std::error_code erro;
+            std::filesystem::remove_all(pasta, erro);
+        }
     };
-    try {
-        escritor(arquivo);
-        QFile pronto(Texto(arquivo));
-        if (!pronto.open(QIODevice::ReadOnly))
-            Falhar(pronto.errorString());
-        QIODevice& saida = Dispositivo();
-        while (!pronto.atEnd())
-            if (saida.write(pronto.read(1 << 16)) < 0)
-                break;
-    } catch (...) {
-        remover();
-        throw;
-    }
-    remover();
+    const std::filesystem::path arquivo = GravarPlanilhaTemporaria(achados, comparacao);
+    const PastaRemovida temporaria{arquivo.parent_path()};
+    QFile pronto(Texto(arquivo));
+    if (!pronto.open(QIODevice::ReadOnly))
+        Falhar(pronto.errorString());
+    QIODevice& saida = Dispositivo();
+    while (!pronto.atEnd())
+        if (saida.write(pronto.read(1 << 16)) < 0)
+            break;
 }
 
 void Destino::Concluir()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ComparacaoAchados.h"
+#include "LogAlertasAndErros.h"
 #include "SinaisDeEncerramento.h"
 
 #include <QFile>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,8 +13,9 @@ namespace Quorvane::Cli {
 
 // Where an output goes, so that no file is ever damaged:
 //  - standard output, for no file or "-";
-//  - straight into anything that is not a regular file (a device, a FIFO, /dev/stdout, a link to
-//    one), opened only when the output is written;
+//  - straight into an open descriptor by name (/dev/stdout, /dev/fd/N, /proc/self/fd/N) and into
+//    anything that is not a regular file (a device, a FIFO), or a link to one, opened only when the
+//    output is written;
 //  - otherwise a regular file that appears whole or not at all: written beside it under another
 //    name and renamed over it at the end (a reader of a scheduled run's file never sees half of
 //    it; a failed or interrupted run, or a full disk, leaves an old file untouched). Through a
@@ -30,8 +32,8 @@ public:
     QIODevice& Dispositivo();
     // Whether what Dispositivo() opened is a terminal (a person reads it).
     bool EhTerminal() const;
-    // Writes through a writer that needs a file of its own (the workbook); Concluir follows.
-    void GravarPorArquivo(const std::function<void(const std::filesystem::path&)>& escritor);
+    // Writes the findings as a workbook, which needs a file of its own; Concluir follows.
+    void GravarPlanilha(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao);
     // Flushes and, for a file, puts it in place. Throws Erro when anything could not be written.
     void Concluir();
 

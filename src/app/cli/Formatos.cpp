@@ -5,7 +5,8 @@
 namespace Quorvane::Cli {
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento, bool terminal)
+                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento, const FormatoLocal& local,
+                       bool terminal)
 {
     switch (formato) {
     case FormatoSaida::Texto:
@@ -21,7 +22,7 @@ void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado
         EscreverJson(resultado, saida, comparacao);
         break;
     case FormatoSaida::Html:
-        EscreverHtml(resultado, saida, comparacao, momento);
+        EscreverHtml(resultado, saida, comparacao, momento, local);
         break;
     }
 }

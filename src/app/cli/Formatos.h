@@ -2,6 +2,7 @@
 
 #include "Auditoria.h"
 #include "ComparacaoAchados.h"
+#include "FormatoLocal.h"
 #include "Opcoes.h"
 
 #include <QDateTime>
@@ -24,12 +25,13 @@ struct MomentoDaAuditoria {
     QDateTime inicio;
     std::int64_t milissegundos = 0;
 };
-// One self-contained page: styles, chart and script inline, nothing fetched.
+// One self-contained page: styles, chart and script inline, nothing fetched. Dates and numbers
+// as `formato` writes them.
 void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
-                  const MomentoDaAuditoria& momento);
+                  const MomentoDaAuditoria& momento, const FormatoLocal& formato);
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
-                       const ResultadoComparacao* comparacao = nullptr, const MomentoDaAuditoria& momento = {},
+                       const ResultadoComparacao* comparacao, const MomentoDaAuditoria& momento, const FormatoLocal& local,
                        bool terminal = false);
 
 // "executada", "falhou", "tempoEsgotado", "semDataCarga".
@@ -47,6 +49,22 @@ void ParaCadaLinha(const ResultadoAuditoria& resultado, const ResultadoComparaca
     const QString resolvido = NomeDaComparacao(Comparacao::Resolvido);
     for (const TLogAlertasAndErros& achado : comparacao->resolvidos)
         linha(achado, resolvido);
+}
+
+// "Erro" or "Alerta": a check's type, or a finding's (an error when it has one).
+inline QString NomeDoTipo(TipoAchado tipo)
+{
+    return tipo == TipoAchado::Erro ? QStringLiteral("Erro") : QStringLiteral("Alerta");
+}
+inline QString NomeDoTipo(const TLogAlertasAndErros& achado)
+{
+    return NomeDoTipo(achado.FErro.isEmpty() ? TipoAchado::Alerta : TipoAchado::Erro);
+}
+
+// What a finding says: its error, or else its warning.
+inline const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
+{
+    return achado.FErro.isEmpty() ? achado.FAlerta : achado.FErro;
 }
 
 inline void Escrever(QIODevice& saida, QStringView texto)

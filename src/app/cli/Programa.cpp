@@ -13,18 +13,17 @@
 #include "Interfaces.h"
 #include "InterrupcaoPorSinal.h"
 #include "Opcoes.h"
-#include "PlanilhaAchados.h"
 #include "Progresso.h"
 #include "SinaisDeEncerramento.h"
 #include "Terminal.h"
 
 #include <QElapsedTimer>
 
-
 #include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace Quorvane::Cli {
 
@@ -32,20 +31,20 @@ namespace {
 
 // Without a PARAMETRO table or its M6_VALOR column there is no start date to read: the checks that
 // need none still run, and the failure is reported with the warnings. Any other failure stops all.
-std::shared_ptr<iAnalises> CriarMotor(QStringList& avisos)
+std::shared_ptr<iAnalises> CriarMotor(const FormatoLocal& local, QStringList& avisos)
 {
     try {
-        return TAnalises::New(FormatoLocal::DoSistema());
+        return TAnalises::New(local);
     } catch (const ErroBanco& e) {
         if (e.SqlState() != QLatin1String("42S02") && e.SqlState() != QLatin1String("42S22"))
             throw;
         avisos << QStringLiteral("Data Carga Inicial não lida: ") + e.Mensagem();
-        return TAnalises::NewSemDataCarga(FormatoLocal::DoSistema());
+        return TAnalises::NewSemDataCarga(local);
     }
 }
 
-// The warnings about the checks that will run, each on standard error as well.
-QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<const Verificacao*>& selecionadas)
+// Adds the warnings about the checks that will run, and shows them all on standard error.
+void Avisar(QStringList& avisos, iAnalises& analises, const std::vector<const Verificacao*>& selecionadas)
 {
     std::vector<const Verificacao*> executadas;
     for (const Verificacao* v : selecionadas)
@@ -54,19 +53,18 @@ QStringList Avisar(QStringList avisos, iAnalises& analises, const std::vector<co
     avisos << AvisosAntesDaAnalise(Conexao->GetConexao(), executadas);
     for (const QString& aviso : avisos)
         MostrarErro(QStringLiteral("Aviso: ") + aviso);
-    return avisos;
 }
 
 // Past this, a run a stop signal could not end in order ends all the same.
 constexpr std::chrono::milliseconds PrazoAposSinal(1500);
 
-// Said once, whoever ends the run: the program in order, or the forced end.
+// Said once, whoever ends the run: the program in order, or the forced end (with MostrarErroSemEsperar).
 class AvisoDeInterrupcao {
 public:
-    void Dar(int sinal)
+    void Dar(int sinal, void (*mostrar)(const QString&) = MostrarErro)
     {
         if (!dado_.exchange(true))
-            MostrarErro(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
+            mostrar(QStringLiteral("Execução interrompida pelo sinal %1: nenhum resultado foi gravado.").arg(sinal));
     }
 
 private:
@@ -113,19 +111,21 @@ int ExecutarPrograma(const QStringList& argumentos)
     // Before the client library loads, so that a signal during the connection reaches us too.
     InstalarSinaisDeEncerramento();
     const auto aviso = std::make_shared<AvisoDeInterrupcao>();
-    GarantirFimAposSinal(PrazoAposSinal, [aviso](int sinal) { aviso->Dar(sinal); });
+    GarantirFimAposSinal(PrazoAposSinal, [aviso](int sinal) { aviso->Dar(sinal, MostrarErroSemEsperar); });
 
     // Declared in this order so that they go in reverse: the engine before the connection.
     std::optional<Destino> destino;
     std::optional<EscopoConexao> conexao;
     std::shared_ptr<iAnalises> analises;
+    // The user's regional settings: the engine's values and the report's dates and numbers.
+    const FormatoLocal local = FormatoLocal::DoSistema();
     QStringList avisos;
     try {
         destino.emplace(opcoes.saida);
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
         if (const QString& comoAbriu = Conexao->GetConexao()->AvisoDaConexao(); !comoAbriu.isEmpty())
             MostrarErro(comoAbriu);
-        analises = CriarMotor(avisos);
+        analises = CriarMotor(local, avisos);
     } catch (const ErroConexao& e) {
         // The window's single message, then, for the technician, the client's own reason.
         MostrarErro(e.Mensagem());
@@ -147,14 +147,14 @@ int ExecutarPrograma(const QStringList& argumentos)
         }
         return 0;
     };
-    avisos = Avisar(avisos, *analises, opcoes.verificacoes);
+    Avisar(avisos, *analises, opcoes.verificacoes);
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
     ResultadoAuditoria resultado = Auditar(*analises, opcoes.verificacoes, opcoes.tempoLimite, progresso,
                                            [&] { return interrupcao.Sinal() != 0; });
     momento.milissegundos = relogio.elapsed();
-    resultado.avisos = avisos;
+    resultado.avisos = std::move(avisos);
     if (const int codigo = interrompida())
         return codigo;
     std::optional<ResultadoComparacao> comparacao;
@@ -167,7 +167,7 @@ int ExecutarPrograma(const QStringList& argumentos)
     // leaves neither.
     try {
         QIODevice& saida = destino->Dispositivo();
-        EscreverNoFormato(opcoes.formato, resultado, saida, comComparacao, momento, destino->EhTerminal());
+        EscreverNoFormato(opcoes.formato, resultado, saida, comComparacao, momento, local, destino->EhTerminal());
     } catch (const Erro& e) {
         MostrarErro(e.Mensagem());
         return FalhaDeConfiguracao;
@@ -177,9 +177,7 @@ int ExecutarPrograma(const QStringList& argumentos)
     if (opcoes.planilha) {
         try {
             planilha.emplace(opcoes.planilha, QStringLiteral("a planilha"));
-            planilha->GravarPorArquivo([&](const std::filesystem::path& arquivo) {
-                GravarPlanilhaAchados(arquivo, resultado.Achados(), comComparacao);
-            });
+            planilha->GravarPlanilha(resultado.Achados(), comComparacao);
         } catch (const Erro& e) {
             planilha.reset();
             falhaPlanilha = e.Mensagem();
@@ -203,7 +201,7 @@ int ExecutarPrograma(const QStringList& argumentos)
         MostrarErro(falhaPlanilha);
         return PlanilhaNaoGravada;
     }
-    return comparacao ? CodigoDaComparacao(resultado, *comparacao) : CodigoDoResultado(resultado);
+    return CodigoDoResultado(resultado, comComparacao);
 }
 
 } // namespace Quorvane::Cli

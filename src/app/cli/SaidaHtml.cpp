@@ -1,5 +1,3 @@
-#include "DescricaoVerificacoes.h"
-#include "FormatoLocal.h"
 #include "Formatos.h"
 #include "PaginaHtml.h"
 
@@ -19,21 +17,6 @@ QString Recurso(const QString& nome)
     QFile arquivo(QStringLiteral(":/relatorio/") + nome);
     arquivo.open(QIODevice::ReadOnly);
     return QString::fromUtf8(arquivo.readAll());
-}
-
-QString Tipo(TipoAchado tipo)
-{
-    return tipo == TipoAchado::Erro ? QStringLiteral("Erro") : QStringLiteral("Alerta");
-}
-
-QString Tipo(const TLogAlertasAndErros& achado)
-{
-    return achado.FErro.isEmpty() ? QStringLiteral("Alerta") : QStringLiteral("Erro");
-}
-
-const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
-{
-    return achado.FErro.isEmpty() ? achado.FAlerta : achado.FErro;
 }
 
 QString Duracao(std::int64_t milissegundos, const QLocale& locale)
@@ -97,8 +80,8 @@ void Verificacoes(Pagina& p, const ResultadoAuditoria& r, const FormatoLocal& fo
     for (const ResultadoVerificacao& v : r.verificacoes) {
         const bool executada = v.situacao == SituacaoVerificacao::Executada;
         p << u"<tr><td>" << NomeQuebravel(v.verificacao->nome) << u"</td><td>";
-        p.Texto(DescricaoDaVerificacao(v.verificacao->nome))
-            << u"</td><td class=\"curta\" data-rotulo=\"Tipo\">" << Tipo(v.verificacao->tipo);
+        p.Texto(v.verificacao->descricao)
+            << u"</td><td class=\"curta\" data-rotulo=\"Tipo\">" << NomeDoTipo(v.verificacao->tipo);
         p << u"</td><td class=\"numero\" data-rotulo=\"Achados\" data-valor=\""
           << QString::number(executada ? static_cast<qint64>(v.achados) : -1) << u"\">"
           << (executada ? formato.locale.toString(static_cast<qint64>(v.achados)) : QStringLiteral("—"));
@@ -171,7 +154,7 @@ void Achados(Pagina& p, const ResultadoAuditoria& r, const ResultadoComparacao* 
                (correcaoPorAchado || achados[fim].FCorrecao == achados[inicio].FCorrecao))
             ++fim;
         const std::size_t quantidade = fim - inicio;
-        const QString tipo = Tipo(achados[inicio]);
+        const QString tipo = NomeDoTipo(achados[inicio]);
         p << u"<details class=\"grupo\" data-tipo=\"" << tipo.toLower() << u"\"" << (quantidade > GrupoLongo ? u"" : u" open")
           << u"><summary><span class=\"tipo " << tipo.toLower() << u"\">" << tipo << u"</span> <span class=\"correcao\">";
         if (correcaoPorAchado)
@@ -216,7 +199,7 @@ void Resolvidos(Pagina& p, const ResultadoComparacao& comparacao, const FormatoL
       << u"</span></summary>\n<div class=\"rolagem\"><table class=\"ordenavel\"><thead><tr><th>Tipo</th><th>Achado</th>"
          u"<th>Correção</th></tr></thead>\n<tbody>\n";
     for (const TLogAlertasAndErros& achado : resolvidos) {
-        p << u"<tr><td>" << Tipo(achado) << u"</td><td>";
+        p << u"<tr><td>" << NomeDoTipo(achado) << u"</td><td>";
         p.Texto(TextoDoAchado(achado)) << u"</td><td>";
         p.Texto(achado.FCorrecao) << u"</td></tr>\n";
     }
@@ -228,9 +211,8 @@ void Resolvidos(Pagina& p, const ResultadoComparacao& comparacao, const FormatoL
 // One file that needs nothing else: styles, chart and script are all inside. Every text that comes
 // from the database or the command line is escaped, so a value never becomes markup.
 void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
-                  const MomentoDaAuditoria& momento)
+                  const MomentoDaAuditoria& momento, const FormatoLocal& formato)
 {
-    const FormatoLocal formato = FormatoLocal::DoSistema();
     Pagina p(saida);
     p << u"<!DOCTYPE html>\n<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">\n"
          u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>Quorvane: auditoria de ";

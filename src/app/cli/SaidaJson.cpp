@@ -34,7 +34,7 @@ QJsonObject Cabecalho(const ResultadoAuditoria& resultado)
     for (const ResultadoVerificacao& v : resultado.verificacoes)
         verificacoes.append(QJsonObject{
             {QStringLiteral("nome"), v.verificacao->nome},
-            {QStringLiteral("tipo"), v.verificacao->tipo == TipoAchado::Erro ? QStringLiteral("Erro") : QStringLiteral("Alerta")},
+            {QStringLiteral("tipo"), NomeDoTipo(v.verificacao->tipo)},
             {QStringLiteral("situacao"), NomeDaSituacao(v.situacao)},
             {QStringLiteral("achados"), static_cast<qint64>(v.achados)},
             {QStringLiteral("milissegundos"), static_cast<qint64>(v.milissegundos)},

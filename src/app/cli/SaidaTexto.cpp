@@ -15,11 +15,6 @@ const QString TituloComparacao = QStringLiteral("Comparação");
 // value does not pad every line of the report to its width.
 constexpr qsizetype LarguraMaxima = 120;
 
-const QString& TextoDoAchado(const TLogAlertasAndErros& achado)
-{
-    return achado.FErro.isEmpty() ? achado.FAlerta : achado.FErro;
-}
-
 // On a terminal a value typed into the ERP must not drive it: C0 controls and DEL are shown as
 // their Unicode pictures (␛, ␇), C1 controls as U+FFFD.
 QString Visivel(const QString& valor)
@@ -47,7 +42,7 @@ void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const 
 {
     const auto linha = [terminal](const QString& valor) { return terminal ? Visivel(EmUmaLinha(valor)) : EmUmaLinha(valor); };
     const TListaLogAlertasAndErros& achados = resultado.Achados();
-    qsizetype larguraTipo = std::max(TituloTipo.size(), QStringLiteral("Alerta").size());
+    qsizetype larguraTipo = std::max(TituloTipo.size(), NomeDoTipo(TipoAchado::Alerta).size());
     qsizetype larguraAchado = TituloAchado.size();
     qsizetype larguraCorrecao = TituloCorrecao.size();
     for (const TLogAlertasAndErros& achado : achados) {
@@ -68,9 +63,8 @@ void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const 
                         Espaco + QString(larguraCorrecao, u'-') + u'\n');
     for (std::size_t i = 0; i < achados.size(); ++i) {
         const TLogAlertasAndErros& achado = achados[i];
-        const QString tipo = achado.FErro.isEmpty() ? QStringLiteral("Alerta") : QStringLiteral("Erro");
         Escrever(saida, marca(comparacao ? NomeDaComparacao(comparacao->marcas[i]) : QString()) +
-                            tipo.leftJustified(larguraTipo) + Espaco + linha(TextoDoAchado(achado)).leftJustified(larguraAchado) +
+                            NomeDoTipo(achado).leftJustified(larguraTipo) + Espaco + linha(TextoDoAchado(achado)).leftJustified(larguraAchado) +
                             Espaco + linha(achado.FCorrecao) + u'\n');
     }
     Escrever(saida, QStringLiteral("\nTotal de registros: %1\n").arg(achados.size()));

@@ -1,6 +1,7 @@
 #include "Terminal.h"
 
 #include <cstdio>
+#include <poll.h>
 #include <unistd.h>
 
 namespace Quorvane::Cli {
@@ -9,6 +10,15 @@ void MostrarErro(const QString& mensagem)
 {
     const QByteArray bytes = (mensagem + u'\n').toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+void MostrarErroSemEsperar(const QString& mensagem)
+{
+    const QByteArray bytes = (mensagem + u'\n').toUtf8();
+    pollfd erros{STDERR_FILENO, POLLOUT, 0};
+    if (::poll(&erros, 1, 100) == 1 && (erros.revents & POLLOUT)) {
+        [[maybe_unused]] const ssize_t escrito = ::write(STDERR_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
 }
 
 void MostrarTexto(const QString& texto)
