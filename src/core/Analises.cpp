@@ -7,6 +7,7 @@
 #include "ExecucaoVerificacao.h"
 #include "FormatacaoValores.h"
 #include "Verificacoes.h"
+#include "VigiaDaVerificacao.h"
 
 namespace Quorvane {
 
