@@ -7,6 +7,7 @@
 #include "ExecucaoVerificacao.h"
 #include "FormatacaoValores.h"
 #include "Verificacoes.h"
+#include "VigiaDaVerificacao.h"
 
 namespace Quorvane {
 
@@ -56,7 +57,7 @@ void TAnalises::Create(bool lerDataCarga)
         const QString texto = CampoComoTexto(*QryAnalise, QryAnalise->IndiceCampo(QStringLiteral("DATA_INICIO_CUSTO")), formato_);
         // A text that is not a date leaves the value as it was; day 0 is no date at all.
         if (const auto data = LerDataLocal(texto, formato_, QDate::currentDate()))
-            DataCargaInicial = *data == QDate(1899, 12, 30) ? QDate() : *data;
+            DataCargaInicial = *data == DiaZero ? QDate() : *data;
     } else {
         DataCargaInicial = QDate();
     }

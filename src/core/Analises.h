@@ -3,11 +3,12 @@
 #include "FormatoLocal.h"
 #include "Interfaces.h"
 #include "TelaLog.h"
-#include "VigiaDaVerificacao.h"
 
 #include <memory>
 
 namespace Quorvane {
+
+class VigiaDaVerificacao;
 
 // The analysis engine. Its state is the process's one query (QryAnalise), result log
 // (LogAlertasAndErros) and start date (DataCargaInicial); the program creates one engine.

@@ -77,8 +77,11 @@ QStringList AvisosAntesDaAnalise(ConexaoSql* conexao, const std::vector<const Ve
                 if (colunas.value(chave, 1) != 0 || contadas.contains(chave))
                     continue;
                 contadas.insert(chave);
-                const auto nulos = Ler(consulta, QStringLiteral("SELECT '%1', '%2', COUNT(*) FROM %1 WHERE %2 IS NULL")
-                                                     .arg(c.tabela, c.coluna)).value(chave);
+                consulta.LimparSQL();
+                consulta.AdicionarLinha(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 IS NULL").arg(c.tabela, c.coluna));
+                consulta.Abrir();
+                const std::int64_t nulos = consulta.Inteiro(0);
+                consulta.Fechar();
                 if (nulos > 0)
                     avisos << QStringLiteral("A tabela %1 tem %2 com %3 nulo (NULL): %4 um problema nos dados por si só, "
                                              "que nenhuma verificação aponta.")

@@ -8,6 +8,10 @@
 
 namespace Quorvane {
 
+// Day 0 of the ERP's date count: a date's number is its days since then, and as the start date
+// it stands for no date at all.
+inline const QDate DiaZero(1899, 12, 30);
+
 // Reads a date written in the locale's short date format: numbers in the format's order of day,
 // month and year, separated by the locale's date separator, blanks before each number and each
 // separator skipped. With two numbers the year is this year's; a year of at most two digits lies

@@ -8,8 +8,6 @@ namespace Quorvane {
 
 namespace {
 
-const QDate DiaZero(1899, 12, 30);
-
 // The message pattern cut at each "%s", so that a row costs one pass and no searching.
 struct Modelo {
     QStringList pedacos;

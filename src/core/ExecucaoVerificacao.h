@@ -12,7 +12,7 @@ namespace Quorvane {
 class ConsultaSql;
 
 // The statement lines of a check, its date line completed with the start date. An invalid date
-// stands for "no start date", day 0 of the date count: 30.12.1899.
+// stands for "no start date": DiaZero (DataLocal.h).
 QStringList LinhasDoComando(const Verificacao& verificacao, QDate dataCargaInicial);
 
 // The one check mechanism: runs the check's statement on the query and appends one finding per

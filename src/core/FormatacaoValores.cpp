@@ -1,6 +1,7 @@
 #include "FormatacaoValores.h"
 
 #include "ConsultaSql.h"
+#include "DataLocal.h"
 #include "Erro.h"
 
 #include <cmath>
@@ -287,7 +288,7 @@ QString CampoComoDinheiro(const ConsultaSql& consulta, int indice, const Formato
     case TipoCampo::Blob:
         return FormatarDinheiro(TextoComoReal(consulta.Texto(indice), formato), formato);
     case TipoCampo::Data:
-        return FormatarDinheiro(static_cast<double>(QDate(1899, 12, 30).daysTo(consulta.Data(indice))), formato);
+        return FormatarDinheiro(static_cast<double>(DiaZero.daysTo(consulta.Data(indice))), formato);
     default:
         return FormatarDinheiroDecimal(consulta.Inteiro(indice), 0, formato);
     }

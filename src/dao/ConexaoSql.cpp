@@ -52,12 +52,6 @@ Firebird::IAttachment* Anexar(const ClienteFirebird& cliente, Firebird::ThrowSta
     return cliente.Dispatcher()->attachDatabase(status, banco.c_str(), dpb->getBufferLength(status), dpb->getBuffer(status));
 }
 
-ISC_STATUS CodigoDoErro(const Firebird::FbException& e)
-{
-    const ISC_STATUS* erros = e.getStatus()->getErrors();
-    return erros && erros[0] == isc_arg_gds ? erros[1] : 0;
-}
-
 } // namespace
 
 ConexaoSql::ConexaoSql() = default;
@@ -116,7 +110,7 @@ void ConexaoSql::Conectar()
         } catch (const Firebird::FbException& e) {
             // No server on this machine: the embedded engine opens the file, as it always did.
             // A server that refuses the program's user is not an ERP server set up the usual way.
-            const ISC_STATUS codigo = CodigoDoErro(e);
+            const std::int64_t codigo = CodigoDoStatus(e.getStatus());
             if (codigo == isc_login)
                 aviso_ = QStringLiteral("O servidor Firebird desta máquina recusou o usuário do programa: o banco foi aberto "
                                         "pelo motor embutido, que o reserva só para si até o fim da execução.");

@@ -211,6 +211,8 @@ void ConsultaSql::Abrir()
                 campo.deslocamento = m->getOffset(e.status.Ptr(), i);
                 campo.deslocamentoNulo = m->getNullOffset(e.status.Ptr(), i);
                 campo.tipo = TipoDe(campo.tipoSql, campo.escala, campo.subTipo);
+                if (campo.tipoSql == SQL_TEXT)
+                    campo.caracteres = campo.comprimento / BytesPorCaractere(campo.charSet);
                 campos_.push_back(std::move(campo));
             }
             linha_.assign(m->getMessageLength(e.status.Ptr()), 0);
@@ -345,12 +347,11 @@ QString ConsultaSql::Texto(int indice) const
         return DecodificarTexto(reinterpret_cast<const char*>(p + 2), tamanho, c.charSet);
     }
     case SQL_TEXT: {
-        // A CHAR(n) arrives as n times the set's widest character, blank-padded: keep n
-        // characters, counted as characters (a 4-byte UTF-8 one is two UTF-16 units).
+        // Blank-padded to the widest character: keep n characters, counted as characters (a
+        // 4-byte UTF-8 one is two UTF-16 units). A single-byte set has nothing to cut.
         QString texto = DecodificarTexto(reinterpret_cast<const char*>(p), c.comprimento, c.charSet);
-        const unsigned largura = BytesPorCaractere(c.charSet);
-        if (largura > 1)
-            texto = PrimeirosCaracteres(texto, static_cast<qsizetype>(c.comprimento / largura));
+        if (c.caracteres < c.comprimento)
+            texto = PrimeirosCaracteres(texto, static_cast<qsizetype>(c.caracteres));
         return texto;
     }
     default: {

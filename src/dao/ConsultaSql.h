@@ -36,6 +36,7 @@ struct CampoSql {
     unsigned comprimento = 0;
     unsigned subTipo = 0;
     unsigned charSet = 0;
+    unsigned caracteres = 0; // CHAR(n): n; the column arrives as n times the set's widest character
     unsigned deslocamento = 0;
     unsigned deslocamentoNulo = 0;
 };

@@ -2,8 +2,8 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 
 namespace Quorvane {
@@ -50,7 +50,7 @@ struct Conjunto {
 // Where Firebird's own table differs from ICU's on a byte it defines, Firebird's wins: that is
 // the character the ERP stored. Below 0x80 every single-byte set is ASCII in Firebird (ICU's IBM
 // code pages swap 0x1A, 0x1C and 0x7F).
-const std::array<Conjunto, 52> Conjuntos = {{
+constexpr std::array<Conjunto, 52> Conjuntos = {{
     {0, "NONE", 1, nullptr, {}},
     {1, "OCTETS", 1, nullptr, {}},
     {2, "ASCII", 1, nullptr, {}},
@@ -105,11 +105,20 @@ const std::array<Conjunto, 52> Conjuntos = {{
     {69, "GB18030", 4, "GB18030", {}},
 }};
 
+// Each id's place in Conjuntos, found at compile time: the look-up runs for every text value.
+constexpr std::uint8_t SemConjunto = 0xFF;
+constexpr std::array<std::uint8_t, 256> PosicaoDoId = [] {
+    std::array<std::uint8_t, 256> posicao{};
+    posicao.fill(SemConjunto);
+    for (std::size_t i = 0; i < Conjuntos.size(); ++i)
+        posicao[Conjuntos[i].id] = static_cast<std::uint8_t>(i);
+    return posicao;
+}();
+
 const Conjunto* ConjuntoDe(unsigned charSet)
 {
-    const unsigned id = charSet & 0xFF;
-    const auto c = std::find_if(Conjuntos.begin(), Conjuntos.end(), [id](const Conjunto& c) { return c.id == id; });
-    return c == Conjuntos.end() ? nullptr : &*c;
+    const std::uint8_t posicao = PosicaoDoId[charSet & 0xFF];
+    return posicao == SemConjunto ? nullptr : &Conjuntos[posicao];
 }
 
 using Tabela = std::array<char16_t, 256>;
@@ -197,8 +206,8 @@ QString SemSurrogatesSoltos(QString texto)
 
 QString DecodificarTexto(const char* bytes, std::size_t tamanho, unsigned charSet)
 {
-    const Conjunto* conjunto = ConjuntoDe(charSet);
-    switch (conjunto ? conjunto->id : CharSet::None) {
+    // The sets decoded here need no table entry; ids Firebird does not have read as NONE.
+    switch (charSet & 0xFF) {
     case CharSet::Utf8:
     case CharSet::UnicodeFss:
         return QString::fromUtf8(bytes, static_cast<qsizetype>(tamanho));
@@ -213,6 +222,9 @@ QString DecodificarTexto(const char* bytes, std::size_t tamanho, unsigned charSe
     default:
         break;
     }
+    const Conjunto* conjunto = ConjuntoDe(charSet);
+    if (!conjunto)
+        return DeWin1252(bytes, tamanho);
     if (conjunto->bytesPorCaractere == 1)
         return PorTabela(bytes, tamanho, TabelaDe(*conjunto));
     QStringDecoder decodificador(conjunto->conversor);

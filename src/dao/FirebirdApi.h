@@ -4,11 +4,16 @@
 // so no caller ever sees a Firebird type.
 #include <firebird/Interface.h>
 
+#include <cstdint>
+
 #include "ClienteFirebird.h"
 #include "Erro.h"
 #include "PosseFirebird.h"
 
 namespace Quorvane {
+
+// The status's first error code (isc_login, isc_network_error...), 0 when it holds none.
+std::int64_t CodigoDoStatus(Firebird::IStatus* status);
 
 // The client's failure as ErroBanco: its own message, its first error code and its SQLSTATE.
 ErroBanco ErroDoStatus(const ClienteFirebird& cliente, Firebird::IStatus* status);
