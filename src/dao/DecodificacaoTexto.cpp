@@ -157,37 +157,53 @@ QString PorTabela(const char* bytes, std::size_t tamanho, const Tabela& tabela)
     return texto;
 }
 
-void Acrescentar(QString& texto, char32_t c)
-{
-    if (c >= 0x10000) {
-        texto += QChar(QChar::highSurrogate(c));
-        texto += QChar(QChar::lowSurrogate(c));
-    } else {
-        texto += QChar(static_cast<char16_t>(c));
+// Decoded text is never longer in UTF-16 units than its bytes: it is written into a buffer of
+// that size, cut to length at the end.
+class Escrita {
+public:
+    explicit Escrita(std::size_t bytes) : texto_(static_cast<qsizetype>(bytes), Qt::Uninitialized), p_(texto_.data()) {}
+
+    void operator<<(char32_t c)
+    {
+        if (c >= 0x10000) {
+            *p_++ = QChar(QChar::highSurrogate(c));
+            *p_++ = QChar(QChar::lowSurrogate(c));
+        } else {
+            *p_++ = QChar(static_cast<char16_t>(c));
+        }
     }
-}
+
+    QString Texto() &&
+    {
+        texto_.truncate(p_ - texto_.constData());
+        return std::move(texto_);
+    }
+
+private:
+    QString texto_;
+    QChar* p_;
+};
 
 QString PorGramatica(const unsigned char* b, std::size_t tamanho, const Gramatica& g, const Trechos& trechos)
 {
-    QString texto;
-    texto.reserve(static_cast<qsizetype>(tamanho));
+    Escrita texto(tamanho);
     const auto digito = [](unsigned char c) { return c >= 0x30 && c <= 0x39; };
     for (std::size_t i = 0; i < tamanho;) {
         const unsigned char c = b[i];
         if (g.quatroBytes && g.lider[c] && i + 3 < tamanho && digito(b[i + 1]) && g.lider[b[i + 2]] && digito(b[i + 3])) {
             const std::uint32_t ordem = (((c - 0x81u) * 10 + (b[i + 1] - 0x30u)) * 126 + (b[i + 2] - 0x81u)) * 10 + (b[i + 3] - 0x30u);
-            Acrescentar(texto, Procurar(trechos, TabelasConjuntos::PrimeiraChaveDe4Bytes + ordem));
+            texto << Procurar(trechos, TabelasConjuntos::PrimeiraChaveDe4Bytes + ordem);
             i += 4;
         } else if (g.lider[c] && i + 1 < tamanho && g.seguinte[b[i + 1]]) {
-            Acrescentar(texto, Procurar(trechos, (std::uint32_t(c) << 8) | b[i + 1]));
+            texto << Procurar(trechos, (std::uint32_t(c) << 8) | b[i + 1]);
             i += 2;
         } else {
             // A lead without its trail is one bad byte; what follows it is read on its own.
-            Acrescentar(texto, g.simples[c] ? Procurar(trechos, c) : Substituto);
+            texto << (g.simples[c] ? Procurar(trechos, c) : Substituto);
             ++i;
         }
     }
-    return texto;
+    return std::move(texto).Texto();
 }
 
 // UTF-8 as Firebird validates it: no overlong form, no surrogate, nothing above U+10FFFF. Each
@@ -195,12 +211,11 @@ QString PorGramatica(const unsigned char* b, std::size_t tamanho, const Gramatic
 // UNICODE_FSS is the same encoding limited to three bytes, which the same reading accepts.
 QString DeUtf8(const unsigned char* b, std::size_t tamanho)
 {
-    QString texto;
-    texto.reserve(static_cast<qsizetype>(tamanho));
+    Escrita texto(tamanho);
     for (std::size_t i = 0; i < tamanho;) {
         const unsigned char c = b[i];
         if (c < 0x80) {
-            texto += QChar(c);
+            texto << c;
             ++i;
             continue;
         }
@@ -218,7 +233,7 @@ QString DeUtf8(const unsigned char* b, std::size_t tamanho)
             menor = c == 0xF0 ? 0x90 : 0x80;
             maior = c == 0xF4 ? 0x8F : 0xBF;
         } else {
-            texto += QChar(QChar::ReplacementCharacter);
+            texto << Substituto;
             ++i;
             continue;
         }
@@ -232,10 +247,10 @@ QString DeUtf8(const unsigned char* b, std::size_t tamanho)
             }
             valor = (valor << 6) | (s & 0x3F);
         }
-        Acrescentar(texto, completo ? valor : Substituto);
+        texto << (completo ? valor : Substituto);
         i = j;
     }
-    return texto;
+    return std::move(texto).Texto();
 }
 
 } // namespace
