@@ -131,7 +131,7 @@ using Tabela = std::array<char16_t, 256>;
 
 // A single-byte set as 256 characters, built once from its runs, so that a value is decoded by
 // plain look-ups on any thread.
-const Tabela& TabelaDe(unsigned id)
+const Tabela* TabelaDe(unsigned id)
 {
     static const std::array<std::unique_ptr<Tabela>, 256> tabelas = [] {
         std::array<std::unique_ptr<Tabela>, 256> todas;
@@ -145,7 +145,7 @@ const Tabela& TabelaDe(unsigned id)
         }
         return todas;
     }();
-    return *tabelas[id];
+    return tabelas[id & 0xFF].get();
 }
 
 QString PorTabela(const char* bytes, std::size_t tamanho, const Tabela& tabela)
@@ -199,7 +199,8 @@ QString PorGramatica(const unsigned char* b, std::size_t tamanho, const Gramatic
             i += 2;
         } else {
             // A lead without its trail is one bad byte; what follows it is read on its own.
-            texto << (g.simples[c] ? Procurar(trechos, c) : Substituto);
+            const char32_t simples = g.simples[c] ? Procurar(trechos, c) : Substituto;
+            texto << (simples < 0x10000 ? simples : Substituto); // one byte, one unit of the buffer
             ++i;
         }
     }
@@ -269,12 +270,11 @@ QString DecodificarTexto(const char* bytes, std::size_t tamanho, unsigned charSe
         break;
     }
     const Conjunto* conjunto = ConjuntoDe(charSet);
-    // NONE and ids Firebird does not have are the ERP's usual WIN1252.
-    if (!conjunto || conjunto->id == CharSet::None)
-        return PorTabela(bytes, tamanho, TabelaDe(CharSet::Win1252));
-    if (conjunto->gramatica)
+    if (conjunto && conjunto->gramatica)
         return PorGramatica(b, tamanho, *conjunto->gramatica, TrechosDe(conjunto->id));
-    return PorTabela(bytes, tamanho, TabelaDe(conjunto->id));
+    // NONE and ids Firebird does not have are the ERP's usual WIN1252.
+    const Tabela* tabela = conjunto ? TabelaDe(conjunto->id) : nullptr;
+    return PorTabela(bytes, tamanho, tabela ? *tabela : *TabelaDe(CharSet::Win1252));
 }
 
 unsigned BytesPorCaractere(unsigned charSet)
