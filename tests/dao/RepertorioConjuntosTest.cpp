@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 using namespace Quorvane;
@@ -21,12 +22,6 @@ struct Pedaco {
     std::string bytes;
 };
 
-std::string Utf8(char32_t c)
-{
-    const QString s = QString::fromUcs4(&c, 1);
-    return s.toUtf8().toStdString();
-}
-
 // Every code of the set as values of up to a few thousand bytes. Multi-byte sets give every byte
 // alone and every pair led by a byte of 0x80 or more (Firebird refuses those that are not codes
 // of the set); GB18030 adds its four-byte codes, UTF8 and UNICODE_FSS every character they encode.
@@ -39,7 +34,7 @@ std::vector<Pedaco> Repertorio(const QString& nome, int bytesPorCaractere)
             Pedaco p{0, {}};
             for (char32_t c = inicio; c < inicio + 1024 && c < limite; ++c)
                 if (c < 0xD800 || c > 0xDFFF)
-                    p.bytes += Utf8(c);
+                    p.bytes += QString::fromUcs4(&c, 1).toUtf8().toStdString();
             if (!p.bytes.empty())
                 pedacos.push_back(std::move(p));
         }
@@ -77,11 +72,7 @@ std::vector<Pedaco> Repertorio(const QString& nome, int bytesPorCaractere)
 
 std::string Hexa(const std::string& bytes)
 {
-    static const char digitos[] = "0123456789ABCDEF";
-    std::string h;
-    for (unsigned char c : bytes)
-        h += {digitos[c >> 4], digitos[c & 15]};
-    return h;
+    return QByteArray::fromStdString(bytes).toHex().toUpper().toStdString();
 }
 
 // Each value is stored in a column of its set and read back by Firebird as UTF-8; a value Firebird
@@ -215,12 +206,13 @@ TEST(RepertorioConjuntos, CadaCodigoDeCadaConjuntoComoOFirebirdOLe)
             // Where Firebird cannot read the value at all, the program must show what it cannot read.
             const bool igual = semLeitura ? lido.find(U'\uFFFD') != std::u32string::npos : lido == esperado;
             if (!igual && ++diferentes <= 3) {
-                std::size_t k = 0;
-                while (k < lido.size() && k < esperado.size() && lido[k] == esperado[k])
-                    ++k;
-                exemplos += " [" + Hexa(codigos.substr(0, 8)) + "… caractere " + std::to_string(k) + ": Firebird U+" +
-                            (k < esperado.size() ? QString::number(esperado[k], 16).toStdString() : "fim") + ", programa U+" +
-                            (k < lido.size() ? QString::number(lido[k], 16).toStdString() : "fim") + "]";
+                const auto [f, l] = std::mismatch(esperado.begin(), esperado.end(), lido.begin(), lido.end());
+                exemplos += QStringLiteral(" [%1…, caractere %2: Firebird U+%3, programa U+%4]")
+                                .arg(QString::fromStdString(Hexa(codigos.substr(0, 8))))
+                                .arg(f - esperado.begin())
+                                .arg(f == esperado.end() ? 0 : *f, 4, 16, QLatin1Char('0'))
+                                .arg(l == lido.end() ? 0 : *l, 4, 16, QLatin1Char('0'))
+                                .toStdString();
             }
         }
         EXPECT_GT(valores, 0) << c.nome.toStdString();
