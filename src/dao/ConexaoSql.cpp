@@ -168,7 +168,12 @@ void ConexaoSql::Conectar()
             anexar(Motor::Embutido, ConfiguracaoDeProvedores(motores));
         }
     } catch (const Firebird::FbException& e) {
-        throw ErroDaConexao(cliente, e.getStatus(), banco);
+        ErroBanco erro = ErroDaConexao(cliente, e.getStatus(), banco);
+        if (motor == Motor::Servidor && local && erro.Codigo() == isc_network_error)
+            throw ErroBanco(erro.Mensagem() + QStringLiteral("\nNenhum servidor Firebird responde nesta máquina, e MOTOR=servidor "
+                                                             "não usa o motor embutido"),
+                            erro.Codigo(), erro.SqlState());
+        throw erro;
     }
     motorEmUso_ = usado;
     abortada_ = false;

@@ -263,7 +263,7 @@ TEST_F(ConfiguracaoRuimCli, MotorDecididoPeloConfigENuncaNoLugarDoServidor)
     }
     EXPECT_TRUE(EsperarFalha(rodar("MOTOR=servidor", ClienteConfigurado("RemoteServicePort = " + std::to_string(fechada) + "\n")),
                              QString::fromStdString(banco.string()))
-                    .contains(QStringLiteral("network")));
+                    .contains(QStringLiteral("Nenhum servidor Firebird responde nesta máquina")));
     if (!ServidorDeTeste())
         return;
     // With this machine's server answering (the test server, as the client's configuration finds it).
