@@ -28,7 +28,8 @@ std::optional<EstruturaDoBanco> LerEstruturaDoBanco(const std::filesystem::path&
         return std::nullopt;
     struct stat info {};
     unsigned char cabecalho[20] = {};
-    const bool lido = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+    // A block device may hold a database too (Firebird opens raw partitions).
+    const bool lido = ::fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || S_ISBLK(info.st_mode)) &&
                       ::pread(fd, cabecalho, sizeof cabecalho, 0) == static_cast<ssize_t>(sizeof cabecalho);
     ::close(fd);
     if (!lido || cabecalho[0] != PaginaDeCabecalho)

@@ -12,8 +12,8 @@ struct EstruturaDoBanco {
     int menor = -1; // -1: not known
 };
 
-// The structure a file's header page declares, when the file is a Firebird database; nullopt for
-// any other file, one that is not there, or one that is not a regular file (never blocks).
+// The structure a file's header page declares, when the file (or block device) is a Firebird
+// database; nullopt for anything else or nothing there. Never blocks on a FIFO or a terminal.
 std::optional<EstruturaDoBanco> LerEstruturaDoBanco(const std::filesystem::path& arquivo);
 
 // "Firebird 3" for ODS 12, "Firebird 2.5" for 11.2...
