@@ -51,11 +51,31 @@ std::optional<Remoto> LerUrl(const QString& caminho)
     return Remoto{host.isEmpty() ? QStringLiteral("localhost") : host, resto.mid(barra + 1)};
 }
 
+// "C:\dados\erp.fdb", "c:/dados/erp.fdb": a drive letter, not a server named "C", as the client
+// on Windows reads it (no server is ever named by one letter).
+bool ComecaComUnidade(const QString& caminho)
+{
+    return caminho.size() >= 2 && caminho[1] == u':' && caminho[0].isLetter() && caminho[0].unicode() < 0x80;
+}
+
+// "\\servidor\pasta\erp.fdb": a file on a Windows share, which the client opens as a file.
+bool EhCompartilhamento(const QString& caminho)
+{
+    return caminho.startsWith(QStringLiteral("\\")) || caminho.startsWith(QStringLiteral("//"));
+}
+
+// A file path that names its folder from the root: "/dados", "C:\dados", "\\servidor\dados".
+bool EhCaminhoAbsoluto(const QString& arquivo)
+{
+    return arquivo.startsWith(u'/') || arquivo.startsWith(u'\\') ||
+           (ComecaComUnidade(arquivo) && arquivo.size() > 2 && (arquivo[2] == u'\\' || arquivo[2] == u'/'));
+}
+
 // "host:arquivo", "host/porta:arquivo", "[ipv6]:arquivo", "[ipv6]/porta:arquivo". A path that
-// begins with "/" is a file of this machine even when a colon follows.
+// begins with "/" or a drive letter is a file of this machine even when a colon follows.
 std::optional<Remoto> LerRemoto(const QString& caminho)
 {
-    if (caminho.startsWith(u'/'))
+    if (caminho.startsWith(u'/') || caminho.startsWith(u'\\') || ComecaComUnidade(caminho))
         return std::nullopt;
     qsizetype inicioBusca = 0;
     if (caminho.startsWith(u'[')) {
@@ -77,15 +97,13 @@ std::optional<Remoto> LerRemoto(const QString& caminho)
 
 bool TemProtocolo(const QString& caminho)
 {
-    return caminho.contains(QStringLiteral("://")) || caminho.startsWith(QStringLiteral("\\\\"));
+    return caminho.contains(QStringLiteral("://")) && !EhCompartilhamento(caminho) && !ComecaComUnidade(caminho);
 }
 
 std::optional<Remoto> LerServidor(const QString& caminho)
 {
-    if (caminho.contains(QStringLiteral("://")))
-        return LerUrl(caminho);
     if (TemProtocolo(caminho))
-        return std::nullopt;
+        return LerUrl(caminho);
     return LerRemoto(caminho);
 }
 
@@ -197,7 +215,7 @@ QString ArquivoDoBancoNestaMaquina(const QString& caminho)
         return caminho;
     const auto remoto = LerServidor(caminho);
     // A name with no folder is an alias of the server's databases.conf: the server alone knows it.
-    return remoto && EhEstaMaquina(remoto->host) && remoto->arquivo.startsWith(u'/') ? remoto->arquivo : QString();
+    return remoto && EhEstaMaquina(remoto->host) && EhCaminhoAbsoluto(remoto->arquivo) ? remoto->arquivo : QString();
 }
 
 } // namespace Quorvane
