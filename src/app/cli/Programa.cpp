@@ -1,7 +1,6 @@
 #include "Programa.h"
 
 #include "Analises.h"
-#include "AvisosAntesDaAnalise.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
 #include "ComparacaoDaAuditoria.h"
@@ -50,7 +49,7 @@ void Avisar(QStringList& avisos, iAnalises& analises, const std::vector<const Ve
     for (const Verificacao* v : selecionadas)
         if (!v->UsaData() || !analises.GetDataCargaInicial().isEmpty())
             executadas.push_back(v);
-    avisos << AvisosAntesDaAnalise(Conexao->GetConexao(), executadas);
+    avisos << analises.LerAvisos(executadas);
     for (const QString& aviso : avisos)
         MostrarErro(QStringLiteral("Aviso: ") + aviso);
 }
@@ -147,7 +146,13 @@ int ExecutarPrograma(const QStringList& argumentos)
         }
         return 0;
     };
-    Avisar(avisos, *analises, opcoes.verificacoes);
+    if (opcoes.tempoLimite)
+        analises->DefinirTempoLimite(*opcoes.tempoLimite);
+    try {
+        Avisar(avisos, *analises, opcoes.verificacoes);
+    } catch (const ErroAnaliseCancelada&) {
+        // Only a stop signal cancels here.
+    }
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
