@@ -164,7 +164,13 @@ int ExecutarPrograma(const QStringList& argumentos)
         return codigo;
     std::optional<ResultadoComparacao> comparacao;
     if (linhaDeBase) {
-        comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        try {
+            comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        } catch (const Erro& e) {
+            // Read again for the resolved findings, and changed meanwhile.
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        }
         AvisarSobreComparacao(*comparacao, resultado);
     }
     const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
