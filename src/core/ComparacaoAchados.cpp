@@ -21,15 +21,18 @@ public:
             const auto indice = static_cast<std::size_t>(i - chaves_.begin());
             if (!usadas_[indice]) {
                 usadas_[indice] = true;
+                ++quantasUsadas_;
                 return true;
             }
         }
         return false;
     }
+    bool Restam() const { return quantasUsadas_ < chaves_.size(); }
 
 private:
     const std::vector<std::uint64_t>& chaves_;
     std::vector<bool> usadas_;
+    std::size_t quantasUsadas_ = 0;
 };
 
 } // namespace
@@ -81,6 +84,9 @@ ResultadoComparacao Comparar(const LinhaDeBase& base, const TListaLogAlertasAndE
         }
     }
 
+    // Every finding of the baseline matched: none resolved, and no need to read it again.
+    if (!pendentes.Restam())
+        return r;
     ParaCadaAchadoDaLinhaDeBase(base, [&](const QString& verificacao, TLogAlertasAndErros&& achado) {
         if (comparada(verificacao) && pendentes.Tomar(achado.FChave)) {
             r.resolvidos.push_back(std::move(achado));

@@ -46,10 +46,11 @@ char LeitorJsonEmPartes::Espiar()
         pos_ = 0;
     }
     for (;;) {
-        while (pos_ < buffer_.size() && Branco(buffer_[pos_]))
+        const char* dados = buffer_.constData();
+        while (pos_ < buffer_.size() && Branco(dados[pos_]))
             ++pos_;
         if (pos_ < buffer_.size())
-            return buffer_[pos_];
+            return dados[pos_];
         if (!Encher())
             return 0;
     }
@@ -85,7 +86,7 @@ QByteArray LeitorJsonEmPartes::Bruto()
                 break;
             Falhar(QStringLiteral("fim inesperado do arquivo"));
         }
-        const char c = buffer_[pos_];
+        const char c = buffer_.constData()[pos_];
         if (texto) {
             if (escape)
                 escape = false;
