@@ -3,6 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace Quorvane {
 
 namespace {
