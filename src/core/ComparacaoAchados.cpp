@@ -88,10 +88,16 @@ ResultadoComparacao Comparar(const LinhaDeBase& base, const TListaLogAlertasAndE
     if (!pendentes.Restam())
         return r;
     ParaCadaAchadoDaLinhaDeBase(base, [&](const QString& verificacao, TLogAlertasAndErros&& achado) {
-        if (comparada(verificacao) && pendentes.Tomar(achado.FChave)) {
-            r.resolvidos.push_back(std::move(achado));
-            r.origensDosResolvidos.push_back(verificacao);
-        }
+        if (!comparada(verificacao) || !pendentes.Tomar(achado.FChave))
+            return;
+        // The baseline is in the log window's order: a correction, and a check, mostly repeat the
+        // previous finding's, and then share its text rather than hold a copy.
+        if (!r.resolvidos.empty() && r.resolvidos.back().FCorrecao == achado.FCorrecao)
+            achado.FCorrecao = r.resolvidos.back().FCorrecao;
+        r.origensDosResolvidos.push_back(!r.origensDosResolvidos.empty() && r.origensDosResolvidos.back() == verificacao
+                                             ? r.origensDosResolvidos.back()
+                                             : verificacao);
+        r.resolvidos.push_back(std::move(achado));
     });
     return r;
 }
