@@ -48,8 +48,8 @@ BibliotecaCarregada CarregarClienteFirebird(const std::string& biblioteca)
         QStringList nomes;
         for (const auto& local : locais)
             nomes << Texto(local);
-        nomes << QStringLiteral("no caminho de busca do Windows");
-        ondeProcurou = QStringLiteral(" (procurada em %1)").arg(nomes.join(QStringLiteral(", ")));
+        ondeProcurou = nomes.isEmpty() ? QStringLiteral(" (procurada no caminho de busca do Windows)")
+                                       : QStringLiteral(" (procurada em %1 e no caminho de busca do Windows)").arg(nomes.join(QStringLiteral(", ")));
     }
     locais.push_back(pedido);
 
@@ -73,7 +73,7 @@ BibliotecaCarregada CarregarClienteFirebird(const std::string& biblioteca)
     const QString precisa = QStringLiteral("é preciso o cliente de 64 bits do Firebird 3 ou 4");
     carregada.falha = de32Bits.isEmpty()
         ? QStringLiteral("Biblioteca cliente do Firebird não encontrada: %1%2; %3").arg(Texto(pedido), ondeProcurou, precisa)
-        : QStringLiteral("Biblioteca cliente do Firebird inválida: %1 não é de 64 bits%2; %3").arg(de32Bits, ondeProcurou, precisa);
+        : QStringLiteral("Biblioteca cliente do Firebird inválida: %1 não é uma biblioteca de 64 bits%2; %3").arg(de32Bits, ondeProcurou, precisa);
     return carregada;
 }
 
