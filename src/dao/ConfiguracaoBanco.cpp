@@ -2,6 +2,7 @@
 
 #include "ArquivoIni.h"
 #include "LeituraDeArquivo.h"
+#include "TextoDeCaminho.h"
 
 namespace Quorvane {
 

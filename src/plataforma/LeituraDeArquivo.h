@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace Quorvane {
@@ -37,7 +39,15 @@ struct LeituraDoArquivo {
 
 LeituraDoArquivo LerInicioDoArquivo(const std::filesystem::path& arquivo, qint64 limite, bool aceitaBloco = false);
 
-// A path as the user wrote it, for messages.
-QString NomeParaExibir(const std::filesystem::path& arquivo);
+// A regular file opened to be read as a stream, never waiting on a FIFO, with its size; an empty
+// `arquivo` with the reason (`naoEhComum` for a FIFO, a device, a folder) on failure.
+struct ArquivoParaLeitura {
+    std::shared_ptr<QFile> arquivo;
+    qint64 tamanho = 0;
+    bool naoEhComum = false;
+    QString erro; // the system's own words
+};
+
+ArquivoParaLeitura AbrirArquivoComum(const std::filesystem::path& caminho);
 
 } // namespace Quorvane

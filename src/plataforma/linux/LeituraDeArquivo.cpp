@@ -65,9 +65,31 @@ LeituraDoArquivo LerInicioDoArquivo(const std::filesystem::path& arquivo, qint64
     return leitura;
 }
 
-QString NomeParaExibir(const std::filesystem::path& arquivo)
+ArquivoParaLeitura AbrirArquivoComum(const std::filesystem::path& caminho)
 {
-    return QFile::decodeName(arquivo.c_str());
+    ArquivoParaLeitura aberto;
+    // Opened without waiting: a FIFO with no writer would hold the open for ever.
+    const int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        aberto.erro = TextoDoErro(errno);
+        return aberto;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        aberto.naoEhComum = true;
+        return aberto;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto arquivo = std::make_shared<QFile>();
+    if (!arquivo->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        aberto.erro = arquivo->errorString();
+        return aberto;
+    }
+    aberto.arquivo = std::move(arquivo);
+    aberto.tamanho = info.st_size;
+    return aberto;
 }
 
 } // namespace Quorvane

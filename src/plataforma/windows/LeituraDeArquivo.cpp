@@ -88,9 +88,26 @@ LeituraDoArquivo LerInicioDoArquivo(const std::filesystem::path& arquivo, qint64
     return leitura;
 }
 
-QString NomeParaExibir(const std::filesystem::path& arquivo)
+ArquivoParaLeitura AbrirArquivoComum(const std::filesystem::path& caminho)
 {
-    return QString::fromStdWString(arquivo.wstring());
+    ArquivoParaLeitura aberto;
+    const SituacaoDoArquivo situacao = SituacaoDe(caminho);
+    if (situacao.tipo == TipoDeArquivo::Pasta || situacao.tipo == TipoDeArquivo::Especial || situacao.tipo == TipoDeArquivo::Bloco) {
+        aberto.naoEhComum = true;
+        return aberto;
+    }
+    auto arquivo = std::make_shared<QFile>(QString::fromStdWString(caminho.wstring()));
+    if (!arquivo->open(QIODevice::ReadOnly)) {
+        aberto.erro = arquivo->errorString();
+        return aberto;
+    }
+    if (arquivo->isSequential()) {
+        aberto.naoEhComum = true;
+        return aberto;
+    }
+    aberto.tamanho = arquivo->size();
+    aberto.arquivo = std::move(arquivo);
+    return aberto;
 }
 
 } // namespace Quorvane
