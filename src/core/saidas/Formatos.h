@@ -3,7 +3,7 @@
 #include "Auditoria.h"
 #include "ComparacaoAchados.h"
 #include "FormatoLocal.h"
-#include "Opcoes.h"
+#include "FormatoSaida.h"
 
 #include <QDateTime>
 #include <QIODevice>
