@@ -4,6 +4,7 @@
 
 #include "Aparencia.h"
 #include "Controles.h"
+#include "MarcaDaLinhaAtual.h"
 #include "ModeloAlertasAndErros.h"
 #include "RelatorioDeErro.h"
 
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTableView>
 
@@ -107,6 +109,8 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     lvAlertasAndErros->horizontalHeader()->setHighlightSections(false);
     lvAlertasAndErros->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lvAlertasAndErros->horizontalHeader()->setStretchLastSection(false);
+    lvAlertasAndErros->horizontalHeader()->setSectionsClickable(true);
+    lvAlertasAndErros->setItemDelegate(new TMarcaDaLinhaAtual(lvAlertasAndErros));
     lvAlertasAndErros->setModel(modelo_);
     lvAlertasAndErros->viewport()->installEventFilter(this);
     lvAlertasAndErros->installEventFilter(this);
@@ -124,6 +128,19 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
         lvAlertasAndErros->addAction(acao);
     }
     lvAlertasAndErros->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(lvAlertasAndErros->horizontalHeader(), &QHeaderView::sectionClicked, this, &TLogView::lvAlertasAndErrosHeaderClick);
+
+    // Anywhere in the window, the find field included.
+    auto* localizar = new QAction(QStringLiteral("&Localizar"), this);
+    localizar->setShortcut(QKeySequence::Find);
+    connect(localizar, &QAction::triggered, this, &TLogView::Localizar);
+    addAction(localizar);
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna) {
+        auto* ordenar = new QAction(this);
+        ordenar->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + coluna)));
+        connect(ordenar, &QAction::triggered, this, [this, coluna] { lvAlertasAndErrosHeaderClick(coluna); });
+        addAction(ordenar);
+    }
 
     auto* pnlBotoes = NovoPainel(QStringLiteral("pnlBotoes"), pnlPrincipal);
     PintarFundo(*pnlBotoes, Cores::FundoBotoes);
@@ -142,6 +159,18 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     lblQtdeErros->setContentsMargins(3, 15, 10, 15);
     botoes->addWidget(lblQtdeErros);
     botoes->addStretch(1);
+
+    edtLocalizar = new QLineEdit(pnlBotoes);
+    edtLocalizar->setObjectName(QStringLiteral("edtLocalizar"));
+    edtLocalizar->setPlaceholderText(QStringLiteral("Localizar"));
+    edtLocalizar->setToolTip(QStringLiteral("Mostra só os achados com este texto, sem diferença de maiúsculas e acentos (Ctrl+F); "
+                                            "Esc limpa"));
+    edtLocalizar->setClearButtonEnabled(true);
+    edtLocalizar->setFixedWidth(260);
+    edtLocalizar->hide();
+    connect(edtLocalizar, &QLineEdit::textChanged, this, &TLogView::edtLocalizarChange);
+    botoes->addWidget(edtLocalizar);
+    botoes->addSpacing(8);
 
     btnExcel = new TBotaoPlano(QStringLiteral("Excel"), Figura(QStringLiteral("excel")), 30, pnlBotoes);
     btnExcel->setObjectName(QStringLiteral("btnExcel"));
@@ -162,6 +191,7 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     // Enter must not close the window through a button that happens to have the focus.
     btnExcel->setAutoDefault(false);
     btnClose->setAutoDefault(false);
+    btnClose->setToolTip(QStringLiteral("Fecha a janela (Esc)"));
 
     if (const QScreen* tela = screen())
         move(tela->availableGeometry().center() - rect().center());
@@ -180,9 +210,60 @@ void TLogView::OrdenarLista()
 
 void TLogView::PreencherLista()
 {
-    const std::size_t quantidade = FLogReceber.FLista ? FLogReceber.FLista->size() : 0;
-    lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(quantidade));
     modelo_->DefinirLista(FLogReceber.FLista);
+    MostrarTotal();
+}
+
+void TLogView::MostrarTotal()
+{
+    const int mostrados = modelo_->rowCount();
+    if (modelo_->Filtrada())
+        lblQtdeErros->setText(QStringLiteral("Total de registros: %1 de %2").arg(mostrados).arg(modelo_->Total()));
+    else
+        lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(mostrados));
+    const QString quais = modelo_->Filtrada() ? QStringLiteral("os %1 achados mostrados").arg(mostrados) : QStringLiteral("os achados");
+    btnExcel->setToolTip(QStringLiteral("Abre %1 numa planilha").arg(quais));
+}
+
+void TLogView::Localizar()
+{
+    edtLocalizar->show();
+    edtLocalizar->setFocus(Qt::ShortcutFocusReason);
+    edtLocalizar->selectAll();
+}
+
+void TLogView::edtLocalizarChange(const QString& texto)
+{
+    modelo_->Filtrar(texto);
+    MostrarTotal();
+}
+
+void TLogView::lvAlertasAndErrosHeaderClick(int coluna)
+{
+    if (coluna != colunaOrdem_ || !ordem_)
+        ordem_ = Qt::AscendingOrder;
+    else if (*ordem_ == Qt::AscendingOrder)
+        ordem_ = Qt::DescendingOrder;
+    else
+        ordem_.reset();
+    colunaOrdem_ = ordem_ ? coluna : -1;
+    modelo_->Ordenar(coluna, ordem_);
+    QHeaderView* cabecalho = lvAlertasAndErros->horizontalHeader();
+    cabecalho->setSortIndicatorShown(ordem_.has_value());
+    if (ordem_)
+        cabecalho->setSortIndicator(coluna, *ordem_);
+}
+
+void TLogView::keyPressEvent(QKeyEvent* evento)
+{
+    // The first Esc puts the whole list back; the next one closes the window.
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier && edtLocalizar->isVisible()) {
+        edtLocalizar->clear();
+        edtLocalizar->hide();
+        lvAlertasAndErros->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void TLogView::btnExcelClick()

@@ -4,10 +4,12 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QAbstractItemModel;
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 namespace Quorvane {
@@ -39,20 +41,31 @@ public:
     void pnlTituloMouseDown();
     // The selected rows onto the clipboard as tab-separated text, one finding per line.
     void CopiarSelecionadas();
+    // Ctrl+F: the find field, which shows only the findings holding its text.
+    void Localizar();
+    // A click on a column's header: by it, then the other way round, then back to the list's order.
+    void lvAlertasAndErrosHeaderClick(int coluna);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void lvAlertasAndErrosResize();
+    void edtLocalizarChange(const QString& texto);
+    // The count, and what the commands that act on the shown findings say of them.
+    void MostrarTotal();
 
     TLogAlertasAndErros FLogReceber;
     ExportacaoPlanilha FExportar;
     TModeloAlertasAndErros* modelo_;
+    int colunaOrdem_ = -1;
+    std::optional<Qt::SortOrder> ordem_;
 
     TPainelTitulo* pnlTitulo;
     QTableView* lvAlertasAndErros;
     QLabel* lblQtdeErros;
+    QLineEdit* edtLocalizar;
     TBotaoPlano* btnExcel;
     TBotaoPlano* btnClose;
 };

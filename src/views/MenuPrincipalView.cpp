@@ -113,6 +113,8 @@ void TMenuPrincipalView::CriarPaginaPrincipal()
     btnClose = new TBotaoPlano(QStringLiteral("&Sair"), Figura(QStringLiteral("sair")), 24, tsPrincipal);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(355, 100, 170, 41);
+    btnAnalisar->setToolTip(QStringLiteral("Executa as verificações e mostra os achados (Alt+Q)"));
+    btnClose->setToolTip(QStringLiteral("Fecha o programa (Alt+S)"));
     for (TBotaoPlano* botao : {btnAnalisar, btnClose}) {
         connect(botao, &TBotaoPlano::MouseEnter, this, [this, botao] { btnAnalisarMouseEnter(botao); });
         connect(botao, &TBotaoPlano::MouseLeave, this, [this, botao] { btnAnalisarMouseLeave(botao); });
@@ -169,9 +171,12 @@ void TMenuPrincipalView::CriarPaginaAjuda()
     auto* ajuda = new QVBoxLayout(pnlAjuda);
     ajuda->setContentsMargins(1, 1, 1, 1);
 
-    // Editable, as it always was; nothing reads it back.
+    // Read, selected and copied, never edited; Tab goes on to the next control.
     redtAjuda = new QTextEdit(pnlAjuda);
     redtAjuda->setObjectName(QStringLiteral("redtAjuda"));
+    redtAjuda->setReadOnly(true);
+    redtAjuda->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    redtAjuda->setTabChangesFocus(true);
     redtAjuda->setFrameShape(QFrame::NoFrame);
     redtAjuda->setFont(Fonte(QStringLiteral("Segoe UI"), 13));
     redtAjuda->setPlainText(QStringList{

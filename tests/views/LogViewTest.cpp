@@ -2,6 +2,7 @@
 #include "DialogosDeTeste.h"
 #include "Erro.h"
 #include "LogView.h"
+#include "MarcaDaLinhaAtual.h"
 #include "RegistroDeTestes.h"
 
 #include <QAbstractItemModel>
@@ -11,6 +12,7 @@
 #include <QToolTip>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -194,6 +196,35 @@ private slots:
         QVERIFY(contorno("btnExcel") && !contorno("btnClose"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!tela.isVisible());
+
+        // Enter presses the focused button.
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void marcaDaLinhaAtualSeVeSelecionadaOuNao()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("a"), QStringLiteral("b")), Alerta(QStringLiteral("c"), QStringLiteral("d"))};
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QTableView* lv = Lista(tela);
+        lv->setFocus();
+        for (const bool selecionada : {false, true}) {
+            lv->selectionModel()->setCurrentIndex(lv->model()->index(1, 1), selecionada ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                                                         : QItemSelectionModel::Clear);
+            const QRect linha = lv->visualRect(lv->model()->index(1, 1));
+            const QImage imagem = lv->viewport()->grab().toImage();
+            const double dpr = imagem.devicePixelRatio();
+            const auto pixel = [&](int x, int y) { return imagem.pixelColor(QPoint(x, y) * dpr); };
+            // The frame's edge against the row's own background, in the middle of the row.
+            const QColor marca = pixel(linha.center().x(), linha.top());
+            const QColor fundo = pixel(linha.center().x() + 1, linha.center().y());
+            QVERIFY2(Contraste(marca, fundo) >= 3.0, qPrintable(marca.name() + u' ' + fundo.name()));
+        }
     }
 
     void copiaLinhasComoTextoComTabulacoes()
@@ -213,6 +244,79 @@ private slots:
         QHelpEvent dica(QEvent::ToolTip, lv->visualRect(lv->model()->index(1, 2)).center(), QPoint());
         QApplication::sendEvent(lv->viewport(), &dica);
         QCOMPARE(QToolTip::text(), Atualizar(12));
+    }
+
+    void localizarMostraSoOsAchadosComOTexto()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("Operação 1"), QStringLiteral("B")),
+                                       Alerta(QStringLiteral("outro"), QStringLiteral("Atualizar a ACAO")),
+                                       Alerta(QStringLiteral("nada"), QStringLiteral("C"))};
+        QStringList exportadas;
+        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
+            for (int linha = 0; linha < linhas.rowCount(); ++linha)
+                exportadas << linhas.index(linha, 0).data().toString();
+        });
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        auto* localizar = tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"));
+        QVERIFY(!localizar->isVisible());
+        QTest::keyClick(Lista(tela), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(localizar->isVisible() && localizar->hasFocus());
+        // Any column, capitals and accents aside: "AcaO" finds "Operação" and "ACAO".
+        QTest::keyClicks(localizar, QStringLiteral("AcaO"));
+        QCOMPARE(Coluna(tela, 0), (QStringList{QStringLiteral("outro"), QStringLiteral("Operação 1")}));
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 2 de 3"));
+        QTest::keyClick(localizar, Qt::Key_Space);
+        QTest::keyClick(localizar, Qt::Key_1);
+        QCOMPARE(Coluna(tela, 0), QStringList{QStringLiteral("Operação 1")});
+        QTest::keyClick(localizar, Qt::Key_Backspace);
+        QTest::keyClick(localizar, Qt::Key_Backspace);
+        QCOMPARE(Coluna(tela, 0).size(), 2);
+        // Copy and the spreadsheet take the findings shown, and the button says so.
+        Lista(tela)->setFocus();
+        QTest::keyClick(Lista(tela), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Lista(tela), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 2);
+        QVERIFY(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->toolTip().contains(QStringLiteral("2 achados mostrados")));
+        QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
+        QCOMPARE(exportadas, (QStringList{QStringLiteral("outro"), QStringLiteral("Operação 1")}));
+        // Esc puts the whole list back; the next one closes the window.
+        QTest::keyClick(localizar, Qt::Key_Escape);
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 3"));
+        QVERIFY(tela.isVisible() && !localizar->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void cabecalhoOrdenaComNumerosPorValor()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QString(), QStringLiteral("X")), Alerta(QString(), QStringLiteral("Y")),
+                                       Alerta(QString(), QStringLiteral("Z")), Alerta(QString(), QStringLiteral("W"))};
+        const QStringList numeros{QStringLiteral("Numero: 99848"), QStringLiteral("Numero: 9984"), QStringLiteral("Numero: 99856"),
+                                  QStringLiteral("numero: 09984 b")};
+        for (std::size_t i = 0; i < lista.size(); ++i)
+            lista[i].FErro = numeros[static_cast<int>(i)];
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QHeaderView* cabecalho = Lista(tela)->horizontalHeader();
+        const auto clicar = [&](int coluna) {
+            QTest::mouseClick(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(cabecalho->sectionViewportPosition(coluna) + 10, 5));
+        };
+        clicar(1);
+        QCOMPARE(Coluna(tela, 1), (QStringList{numeros[1], numeros[3], numeros[0], numeros[2]}));
+        QCOMPARE(cabecalho->sortIndicatorSection(), 1);
+        clicar(1);
+        QCOMPARE(Coluna(tela, 1), (QStringList{numeros[2], numeros[0], numeros[3], numeros[1]}));
+        clicar(1);
+        QCOMPARE(Coluna(tela, 2), (QStringList{QStringLiteral("W"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")}));
+        QVERIFY(!cabecalho->isSortIndicatorShown());
+        // The keyboard does the same, and a filter keeps the order.
+        QTest::keyClick(Lista(tela), Qt::Key_2, Qt::ControlModifier);
+        tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("998"));
+        QCOMPARE(Coluna(tela, 1), (QStringList{numeros[1], numeros[3], numeros[0], numeros[2]}));
+        tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("9985"));
+        QCOMPARE(Coluna(tela, 1), QStringList{numeros[2]});
     }
 
     void milhaoDeAchados()
