@@ -25,6 +25,12 @@ void TPainelTitulo::mousePressEvent(QMouseEvent* evento)
     emit MouseDown();
 }
 
+void TPainelTitulo::mouseDoubleClickEvent(QMouseEvent* evento)
+{
+    evento->accept();
+    emit DoubleClick();
+}
+
 TRotuloElidido::TRotuloElidido(const QString& legenda, QWidget* pai) : QLabel(legenda, pai)
 {
     setTextFormat(Qt::PlainText);

@@ -16,9 +16,11 @@ public:
 
 signals:
     void MouseDown();
+    void DoubleClick();
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
 };
 
 // A one-line caption that never widens its window: too long for its width, it is shown cut in the

@@ -6,6 +6,7 @@
 #include "Controles.h"
 #include "MarcaDaLinhaAtual.h"
 #include "ModeloAlertasAndErros.h"
+#include "PreferenciasJanelaLog.h"
 #include "RelatorioDeErro.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QTableView>
 
 #include <algorithm>
@@ -65,7 +67,8 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     setObjectName(QStringLiteral("LogView"));
     setWindowTitle(QStringLiteral("Log - Versão 1.01"));
     setFont(Fonte(QStringLiteral("Segoe UI"), 13));
-    resize(1100, 650);
+    const PreferenciasJanelaLog preferencias = PreferenciasJanelaLog::Ler();
+    partesGuardadas_ = preferencias.colunas;
 
     auto* pnlPrincipal = NovoPainel(QStringLiteral("pnlPrincipal"), this);
     PintarFundo(*pnlPrincipal, Cores::Indice);
@@ -187,14 +190,33 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     connect(btnExcel, &QPushButton::clicked, this, [this] { ExecutarProtegido([this] { btnExcelClick(); }); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
     connect(pnlTitulo, &TPainelTitulo::MouseDown, this, &TLogView::pnlTituloMouseDown);
+    // No frame of the window system's: the corner grip resizes it, a double click on the title
+    // maximises it and back.
+    auto* canto = new QSizeGrip(pnlBotoes);
+    canto->setObjectName(QStringLiteral("grpTamanho"));
+    botoes->addWidget(canto, 0, Qt::AlignBottom | Qt::AlignRight);
+    connect(pnlTitulo, &TPainelTitulo::DoubleClick, this, [this] { setWindowState(windowState() ^ Qt::WindowMaximized); });
+    connect(lvAlertasAndErros->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!ajustandoColunas_)
+            largurasDoUsuario_ = true;
+    });
 
     // Enter must not close the window through a button that happens to have the focus.
     btnExcel->setAutoDefault(false);
     btnClose->setAutoDefault(false);
     btnClose->setToolTip(QStringLiteral("Fecha a janela (Esc)"));
 
-    if (const QScreen* tela = screen())
+    // The size it had, or the design's, within what the screen has room for; centred.
+    QSize tamanho = preferencias.tamanho.isValid() ? preferencias.tamanho : QSize(1100, 650);
+    if (const QScreen* tela = screen()) {
+        tamanho = tamanho.boundedTo(tela->availableGeometry().size());
+        resize(tamanho);
         move(tela->availableGeometry().center() - rect().center());
+    } else {
+        resize(tamanho);
+    }
+    if (preferencias.maximizada)
+        setWindowState(Qt::WindowMaximized);
 
     OrdenarLista();
     PreencherLista();
@@ -234,8 +256,21 @@ void TLogView::Localizar()
 
 void TLogView::edtLocalizarChange(const QString& texto)
 {
-    modelo_->Filtrar(texto);
+    ManterLarguras([&] { modelo_->Filtrar(texto); });
     MostrarTotal();
+}
+
+void TLogView::ManterLarguras(const std::function<void()>& mudanca)
+{
+    // A new set of rows resets the header, and with it the widths.
+    int larguras[TModeloAlertasAndErros::QuantidadeDeColunas];
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+        larguras[coluna] = lvAlertasAndErros->columnWidth(coluna);
+    ajustandoColunas_ = true;
+    mudanca();
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+        lvAlertasAndErros->setColumnWidth(coluna, larguras[coluna]);
+    ajustandoColunas_ = false;
 }
 
 void TLogView::lvAlertasAndErrosHeaderClick(int coluna)
@@ -247,7 +282,7 @@ void TLogView::lvAlertasAndErrosHeaderClick(int coluna)
     else
         ordem_.reset();
     colunaOrdem_ = ordem_ ? coluna : -1;
-    modelo_->Ordenar(coluna, ordem_);
+    ManterLarguras([&] { modelo_->Ordenar(coluna, ordem_); });
     QHeaderView* cabecalho = lvAlertasAndErros->horizontalHeader();
     cabecalho->setSortIndicatorShown(ordem_.has_value());
     if (ordem_)
@@ -298,13 +333,52 @@ void TLogView::CopiarSelecionadas()
         QGuiApplication::clipboard()->setText(LinhasComoTexto(*modelo_, lvAlertasAndErros->selectionModel()->selection()));
 }
 
+void TLogView::done(int resultado)
+{
+    PreferenciasJanelaLog preferencias;
+    preferencias.tamanho = (isMaximized() ? normalGeometry().size() : size());
+    preferencias.maximizada = isMaximized();
+    const int largura = lvAlertasAndErros->width();
+    if (largurasDoUsuario_ && largura > 0)
+        for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+            preferencias.colunas.push_back(static_cast<double>(lvAlertasAndErros->columnWidth(coluna)) / largura);
+    preferencias.Gravar();
+    QDialog::done(resultado);
+}
+
+void TLogView::DefinirLarguras(const std::vector<double>& partes, int largura)
+{
+    ajustandoColunas_ = true;
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+        lvAlertasAndErros->setColumnWidth(coluna, std::max(20, static_cast<int>(partes[static_cast<std::size_t>(coluna)] * largura + 0.5)));
+    ajustandoColunas_ = false;
+}
+
 bool TLogView::eventFilter(QObject* objeto, QEvent* evento)
 {
-    // Only a new width: a column the user widened brings a horizontal scroll bar, which takes
-    // height from the list, and that must not undo the user's widths.
-    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize &&
+    // While the columns are equal thirds, only a new width of the list's client area counts: a
+    // column the user widened brings a horizontal scroll bar, which takes height from the list.
+    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize && !largurasDoUsuario_ &&
+        partesGuardadas_.empty() &&
         static_cast<QResizeEvent*>(evento)->size().width() != static_cast<QResizeEvent*>(evento)->oldSize().width())
         lvAlertasAndErrosResize();
+    // Widths of the user's follow the list's own width, never its client area's: the vertical
+    // scroll bar that the horizontal one may bring (a list the findings just fill) changes the
+    // client area, and must not move the borders the user has set.
+    if (objeto == lvAlertasAndErros && evento->type() == QEvent::Resize) {
+        const auto* tamanho = static_cast<QResizeEvent*>(evento);
+        const int largura = tamanho->size().width(), antes = tamanho->oldSize().width();
+        if (!partesGuardadas_.empty() && largura > 0) {
+            DefinirLarguras(partesGuardadas_, largura);
+            partesGuardadas_.clear();
+            largurasDoUsuario_ = true;
+        } else if (largurasDoUsuario_ && antes > 0 && largura > 0 && largura != antes) {
+            std::vector<double> partes;
+            for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+                partes.push_back(static_cast<double>(lvAlertasAndErros->columnWidth(coluna)) / antes);
+            DefinirLarguras(partes, largura);
+        }
+    }
     // Ctrl+Tab leaves the list too, as it leaves any control that keeps Tab for itself.
     if (objeto == lvAlertasAndErros && evento->type() == QEvent::KeyPress) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
@@ -319,9 +393,11 @@ void TLogView::lvAlertasAndErrosResize()
     // Three equal columns over the list's client width; the first takes what the division leaves.
     const int largura = lvAlertasAndErros->viewport()->width();
     const int terco = largura / 3;
+    ajustandoColunas_ = true;
     lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaAlerta, largura - 2 * terco);
     lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaErro, terco);
     lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaCorrecao, terco);
+    ajustandoColunas_ = false;
 }
 
 } // namespace Quorvane

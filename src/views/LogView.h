@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QAbstractItemModel;
@@ -46,12 +47,18 @@ public:
     // A click on a column's header: by it, then the other way round, then back to the list's order.
     void lvAlertasAndErrosHeaderClick(int coluna);
 
+    // Closing keeps the window's size and the columns' widths for the next time.
+    void done(int resultado) override;
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void lvAlertasAndErrosResize();
+    // The columns keep their shares of the list when it changes width (the window resized).
+    void DefinirLarguras(const std::vector<double>& partes, int largura);
+    void ManterLarguras(const std::function<void()>& mudanca);
     void edtLocalizarChange(const QString& texto);
     // The count, and what the commands that act on the shown findings say of them.
     void MostrarTotal();
@@ -60,6 +67,10 @@ private:
     ExportacaoPlanilha FExportar;
     TModeloAlertasAndErros* modelo_;
     int colunaOrdem_ = -1;
+    // Once the user has moved a column's border, the widths are theirs: no longer equal thirds.
+    bool largurasDoUsuario_ = false;
+    bool ajustandoColunas_ = false;
+    std::vector<double> partesGuardadas_;
     std::optional<Qt::SortOrder> ordem_;
 
     TPainelTitulo* pnlTitulo;

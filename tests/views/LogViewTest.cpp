@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSizeGrip>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
 
@@ -82,7 +85,8 @@ private slots:
         TLogView tela(Buffer(lista));
         QCOMPARE(tela.windowTitle(), QStringLiteral("Log - Versão 1.01"));
         QVERIFY(tela.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(tela.size(), QSize(1100, 650));
+        // The design's size, where the screen has room for it (the offscreen screen is smaller).
+        QCOMPARE(tela.size(), QSize(1100, 650).boundedTo(tela.screen()->availableGeometry().size()));
         QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo"))->text(), QStringLiteral("Log - Versão 1.01"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->text(), QStringLiteral("Excel"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->text(), QStringLiteral("Sair"));
@@ -94,6 +98,12 @@ private slots:
         QCOMPARE(modelo->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Correção"));
         tela.show();
         QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->contentsMargins(), QMargins(3, 15, 10, 15));
+        // Frameless, yet resized by its corner grip and maximised by a double click on the title.
+        QVERIFY(tela.findChild<QSizeGrip*>());
+        QTest::mouseDClick(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo")), Qt::LeftButton);
+        QVERIFY(tela.windowState().testFlag(Qt::WindowMaximized));
+        QTest::mouseDClick(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo")), Qt::LeftButton);
+        QVERIFY(!tela.windowState().testFlag(Qt::WindowMaximized));
     }
 
     void listaVaziaContaZero()
@@ -173,6 +183,46 @@ private slots:
         QTest::mouseRelease(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda + 300, 5));
         QTest::qWait(50); // the scroll bar comes
         QCOMPARE(cabecalho->sectionSize(2), larga);
+    }
+
+    void larguraArrastadaFicaComAListaJustaEParaAProximaVez()
+    {
+        // Rows that just fill the list: the horizontal scroll bar a wider column brings makes
+        // room for one row less, and so brings the vertical one, which narrows the list.
+        TListaLogAlertasAndErros lista(24, Alerta(QStringLiteral("a"), QStringLiteral("b")));
+        QSize tamanho;
+        int larga = 0;
+        {
+            TLogView tela(Buffer(lista));
+            tela.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tela));
+            QTableView* lv = Lista(tela);
+            const int falta = 24 * lv->verticalHeader()->defaultSectionSize() + lv->horizontalHeader()->height() - lv->height();
+            tela.resize(700, tela.height() + falta);
+            QTRY_COMPARE(lv->viewport()->height(), 24 * lv->verticalHeader()->defaultSectionSize());
+            QVERIFY(!lv->verticalScrollBar()->isVisible());
+            QHeaderView* cabecalho = lv->horizontalHeader();
+            const int borda = cabecalho->sectionViewportPosition(1) + cabecalho->sectionSize(1) - 1;
+            larga = cabecalho->sectionSize(1) + 200;
+            QTest::mousePress(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda, 5));
+            QTest::mouseMove(cabecalho->viewport(), QPoint(borda + 200, 5));
+            QTest::mouseRelease(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda + 200, 5));
+            QTRY_VERIFY(lv->verticalScrollBar()->isVisible());
+            QCOMPARE(cabecalho->sectionSize(1), larga);
+            // A filter or a sort keeps them too.
+            tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("a"));
+            QCOMPARE(cabecalho->sectionSize(1), larga);
+            tamanho = tela.size();
+            tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+        }
+        TLogView outra(Buffer(lista));
+        outra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&outra));
+        QCOMPARE(outra.size(), tamanho);
+        QTRY_VERIFY(std::abs(Lista(outra)->columnWidth(1) - larga) <= 1);
+        outra.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+        // Back to the design for the next tests.
+        QSettings(QStringLiteral("Quorvane"), QStringLiteral("quorvane")).clear();
     }
 
     void tecladoPassaPelaListaEPelosBotoes()
