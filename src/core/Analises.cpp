@@ -9,6 +9,8 @@
 #include "Verificacoes.h"
 #include "VigiaDaVerificacao.h"
 
+#include <algorithm>
+
 namespace Quorvane {
 
 namespace {
@@ -110,6 +112,11 @@ void TAnalises::Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffe
     if (ConexaoSql* conexao = QryAnalise->Conexao(); conexao && conexao->Abortada())
         conexao->Reconectar();
 
+    if (acompanhamento_) {
+        const auto& ordem = VerificacoesNaOrdemDeExecucao();
+        const auto aqui = std::find(ordem.begin(), ordem.end(), &verificacao);
+        acompanhamento_(aqui == ordem.end() ? 0 : static_cast<std::size_t>(aqui - ordem.begin()) + 1, ordem.size(), verificacao);
+    }
     vigia_->Iniciar(tempoLimite_);
     const auto parado = [this] {
         switch (vigia_->Terminar()) {
@@ -135,6 +142,11 @@ void TAnalises::Cancelar()
 {
     if (vigia_)
         vigia_->Cancelar();
+}
+
+void TAnalises::DefinirAcompanhamento(Acompanhamento acompanhamento)
+{
+    acompanhamento_ = std::move(acompanhamento);
 }
 
 void TAnalises::DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo)

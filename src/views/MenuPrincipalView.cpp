@@ -221,6 +221,13 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         btnClose->setEnabled(true);
     });
     TTelaEsperaView::TelaEspera()->installEventFilter(this);
+    // Which check is running, on the wait screen: the engine tells it from the checks' thread.
+    FAnalises->DefinirAcompanhamento([this](std::size_t posicao, std::size_t total, const Verificacao& verificacao) {
+        const QString texto = posicao > 0 ? QStringLiteral("%1 de %2: %3").arg(posicao).arg(total).arg(verificacao.descricao)
+                                          : verificacao.descricao;
+        QMetaObject::invokeMethod(this, [texto] { TTelaEsperaView::Progresso(texto); }, Qt::QueuedConnection);
+    });
+    const auto semAcompanhamento = qScopeGuard([this] { FAnalises->DefinirAcompanhamento({}); });
     try {
         // The checks run off the interface thread so that the windows keep painting and answering
         // the window system and Esc; the log window is a window and opens here, once they are
@@ -238,8 +245,7 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
             QStringList avisos;
             ExecutarEmSegundoPlano([&avisos] { avisos = AvisosAntesDaAnalise(Conexao->GetConexao(), VerificacoesNaOrdemDeExecucao()); },
                                    QEventLoop::AllEvents);
-            if (!avisos.isEmpty())
-                TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
+            TTelaEsperaView::Avisos(avisos);
             ExecutarEmSegundoPlano(
                 [this] {
                     FAnalises->CargaInicialSemCustoUnitarioEntrada()
@@ -254,8 +260,12 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         }
         FAnalises->ShowTelaLog();
     } catch (const Erro& e) {
-        Dialogos().Mensagem(TituloDaAplicacao(), e.Mensagem());
+        // The user closed the window and chose to stop: the program ends, nothing more to say.
+        if (!fecharAoTerminar_)
+            Dialogos().Mensagem(TituloDaAplicacao(), e.Mensagem());
     }
+    if (fecharAoTerminar_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TMenuPrincipalView::btnAnalisarMouseEnter(QAbstractButton* Sender)
@@ -278,7 +288,7 @@ void TMenuPrincipalView::closeEvent(QCloseEvent* evento)
     // btnClose is disabled only while a run is in progress: the engine is busy until it ends.
     if (!btnClose->isEnabled()) {
         evento->ignore();
-        PerguntarCancelamento();
+        PerguntarCancelamento(true);
         return;
     }
     TBaseView::closeEvent(evento);
@@ -309,7 +319,17 @@ bool TMenuPrincipalView::eventFilter(QObject* objeto, QEvent* evento)
     return TBaseView::eventFilter(objeto, evento);
 }
 
-void TMenuPrincipalView::PerguntarCancelamento()
+void TMenuPrincipalView::changeEvent(QEvent* evento)
+{
+    // A click on this window during a run does not hide the wait screen behind it.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow() && verificando_ && TTelaEsperaView::TelaEspera()) {
+        TTelaEsperaView::TelaEspera()->raise();
+        TTelaEsperaView::TelaEspera()->activateWindow();
+    }
+    TBaseView::changeEvent(evento);
+}
+
+void TMenuPrincipalView::PerguntarCancelamento(bool fechando)
 {
     // Only while the checks run; the log window, once open, is closed on its own.
     if (!verificando_ || perguntando_ || !FAnalises)
@@ -317,8 +337,10 @@ void TMenuPrincipalView::PerguntarCancelamento()
     perguntando_ = true;
     const bool cancelar = Dialogos().Pergunta(TituloDaAplicacao(), QStringLiteral("Cancelar a análise em andamento?"));
     perguntando_ = false;
-    if (cancelar)
+    if (cancelar) {
+        fecharAoTerminar_ = fecharAoTerminar_ || fechando;
         FAnalises->Cancelar();
+    }
 }
 
 } // namespace Quorvane
