@@ -194,7 +194,7 @@ void TAnalises::ShowTelaLog()
     if (vigia_ && vigia_->Cancelada())
         throw ErroAnaliseCancelada();
     if (telaLog_)
-        telaLog_->Mostrar(LogAlertasAndErros);
+        telaLog_->Mostrar(LogAlertasAndErros, GetDataCargaInicial());
 }
 
 QString TAnalises::GetDataCargaInicial()

@@ -7,11 +7,15 @@
 #include "MarcaDaLinhaAtual.h"
 #include "ModeloAlertasAndErros.h"
 #include "PreferenciasJanelaLog.h"
+#include "Dialogos.h"
+#include "Interfaces.h"
 #include "RelatorioDeErro.h"
+#include "SalvamentoAchados.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -123,6 +127,9 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     auto* copiar = new QAction(QStringLiteral("&Copiar"), lvAlertasAndErros);
     copiar->setShortcut(QKeySequence::Copy);
     connect(copiar, &QAction::triggered, this, &TLogView::CopiarSelecionadas);
+    auto* salvar = new QAction(QStringLiteral("&Salvar..."), lvAlertasAndErros);
+    salvar->setShortcut(QKeySequence::Save);
+    connect(salvar, &QAction::triggered, this, [this] { ExecutarProtegido([this] { Salvar(); }); });
     auto* selecionarTudo = new QAction(QStringLiteral("Selecionar &tudo"), lvAlertasAndErros);
     selecionarTudo->setShortcut(QKeySequence::SelectAll);
     connect(selecionarTudo, &QAction::triggered, lvAlertasAndErros, &QTableView::selectAll);
@@ -130,6 +137,9 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
         acao->setShortcutContext(Qt::WidgetShortcut);
         lvAlertasAndErros->addAction(acao);
     }
+    // Ctrl+S from anywhere in the window; "Salvar" in the list's menu.
+    salvar->setShortcutContext(Qt::WindowShortcut);
+    lvAlertasAndErros->addAction(salvar);
     lvAlertasAndErros->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(lvAlertasAndErros->horizontalHeader(), &QHeaderView::sectionClicked, this, &TLogView::lvAlertasAndErrosHeaderClick);
 
@@ -245,6 +255,20 @@ void TLogView::MostrarTotal()
         lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(mostrados));
     const QString quais = modelo_->Filtrada() ? QStringLiteral("os %1 achados mostrados").arg(mostrados) : QStringLiteral("os achados");
     btnExcel->setToolTip(QStringLiteral("Abre %1 numa planilha").arg(quais));
+}
+
+void TLogView::Salvar()
+{
+    QString filtro;
+    const QString titulo = modelo_->Filtrada()
+                               ? QStringLiteral("Salvar os achados mostrados (%1 de %2)").arg(modelo_->rowCount()).arg(modelo_->Total())
+                               : QStringLiteral("Salvar os achados");
+    const QString arquivo = Dialogos().NomeParaSalvar(titulo, QDir::home().filePath(QStringLiteral("achados.xlsx")), FiltrosParaSalvar(), filtro);
+    if (arquivo.isEmpty())
+        return;
+    const ContextoDoRelatorio contexto{Conexao ? Conexao->GetCaminhoBanco() : QString(), dataCargaInicial_,
+                                       QDateTime::currentDateTime(), FormatoLocal::DoSistema()};
+    SalvarAchados(ComExtensaoDoFiltro(arquivo, filtro), modelo_->Mostrados(), contexto);
 }
 
 void TLogView::Localizar()

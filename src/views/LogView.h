@@ -44,6 +44,10 @@ public:
     void CopiarSelecionadas();
     // Ctrl+F: the find field, which shows only the findings holding its text.
     void Localizar();
+    // Ctrl+S: the findings shown into a file the user names, as a workbook, CSV or HTML report.
+    void Salvar();
+    // For the report saved from here.
+    void DefinirDataCargaInicial(const QString& data) { dataCargaInicial_ = data; }
     // A click on a column's header: by it, then the other way round, then back to the list's order.
     void lvAlertasAndErrosHeaderClick(int coluna);
 
@@ -71,6 +75,7 @@ private:
     bool largurasDoUsuario_ = false;
     bool ajustandoColunas_ = false;
     std::vector<double> partesGuardadas_;
+    QString dataCargaInicial_;
     std::optional<Qt::SortOrder> ordem_;
 
     TPainelTitulo* pnlTitulo;

@@ -165,6 +165,19 @@ void TModeloAlertasAndErros::Ordenar(int coluna, std::optional<Qt::SortOrder> or
     endResetModel();
 }
 
+TListaLogAlertasAndErros TModeloAlertasAndErros::Mostrados() const
+{
+    if (!lista_)
+        return {};
+    if (todasNaOrdemDaLista_)
+        return *lista_;
+    TListaLogAlertasAndErros mostrados;
+    mostrados.reserve(linhas_.size());
+    for (const int posicao : linhas_)
+        mostrados.push_back((*lista_)[static_cast<std::size_t>(posicao)]);
+    return mostrados;
+}
+
 int TModeloAlertasAndErros::rowCount(const QModelIndex& pai) const
 {
     if (pai.isValid() || !lista_)

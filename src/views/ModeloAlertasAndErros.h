@@ -31,6 +31,8 @@ public:
     void Ordenar(int coluna, std::optional<Qt::SortOrder> ordem);
     // Every finding of the list, shown or not.
     int Total() const;
+    // The findings shown, in the order shown.
+    TListaLogAlertasAndErros Mostrados() const;
 
     int rowCount(const QModelIndex& pai = {}) const override;
     int columnCount(const QModelIndex& pai = {}) const override;

@@ -41,11 +41,11 @@ bool OrdenadaPorCorrecao(const TListaLogAlertasAndErros& lista)
 // The program's way to the log window, watched: what the engine hands it and in which order.
 class TelaLogObservada final : public iTelaLog {
 public:
-    void Mostrar(TLogAlertasAndErros& log) override
+    void Mostrar(TLogAlertasAndErros& log, const QString& dataCargaInicial) override
     {
         lista = log.FLista;
         ordenadaAntes = lista && OrdenadaPorCorrecao(*lista);
-        real.Mostrar(log);
+        real.Mostrar(log, dataCargaInicial);
     }
     TListaLogAlertasAndErros* lista = nullptr;
     bool ordenadaAntes = true;

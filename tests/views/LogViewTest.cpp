@@ -3,12 +3,15 @@
 #include "Erro.h"
 #include "LogView.h"
 #include "MarcaDaLinhaAtual.h"
+#include "BancosDeTeste.h"
+#include "Planilhas.h"
 #include "RegistroDeTestes.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QToolTip>
 #include <QHeaderView>
 #include <QLabel>
@@ -367,6 +370,50 @@ private slots:
         QCOMPARE(Coluna(tela, 1), (QStringList{numeros[1], numeros[3], numeros[0], numeros[2]}));
         tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("9985"));
         QCOMPARE(Coluna(tela, 1), QStringList{numeros[2]});
+    }
+
+    void salvarGravaOsAchadosMostradosNoFormatoEscolhido()
+    {
+        EscopoDialogos dialogos;
+        Testes::PastaTemporaria pasta;
+        const QString base = QString::fromStdString((pasta / "achados").string());
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("NF: 1, \"a\""), QStringLiteral("A")), Alerta(QStringLiteral("outro"), QStringLiteral("B"))};
+        TLogView tela(Buffer(lista));
+        tela.DefinirDataCargaInicial(QStringLiteral("01/03/2023"));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("nf"));
+        // Ctrl+S, no extension typed: the chosen kind's; only the findings shown, and it says so.
+        dialogos->nomeParaSalvar = base;
+        dialogos->filtroParaSalvar = QStringLiteral("CSV (*.csv)");
+        QTest::keyClick(Lista(tela), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogos->titulosParaSalvar.at(0), QStringLiteral("Salvar os achados mostrados (1 de 2)"));
+        QFile csv(base + QStringLiteral(".csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray gravado = csv.readAll();
+        QCOMPARE(QString::fromUtf8(gravado), QStringLiteral("Alerta,Erro,Correção\r\n\"NF: 1, \"\"a\"\"\",,A\r\n"));
+        // The list's menu, a workbook; then the report.
+        const QList<QAction*> menu = Lista(tela)->actions();
+        QAction* salvarDoMenu = *std::find_if(menu.begin(), menu.end(), [](QAction* a) { return a->shortcut() == QKeySequence::Save; });
+        dialogos->nomeParaSalvar = base + QStringLiteral(".xlsx");
+        salvarDoMenu->trigger();
+        QCOMPARE(Testes::CelulasDaPlanilha(pasta / "achados.xlsx").size(), 2);
+        dialogos->nomeParaSalvar = base + QStringLiteral(".html");
+        salvarDoMenu->trigger();
+        QFile html(base + QStringLiteral(".html"));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        const QString pagina = QString::fromUtf8(html.readAll());
+        QVERIFY(pagina.contains(QStringLiteral("NF: 1, &quot;a&quot;")) && pagina.contains(QStringLiteral("01/03/2023")));
+        // A file that cannot be written: the error report, and the old file as it was.
+        dialogos->nomeParaSalvar = base + QStringLiteral("-nao-existe/x.csv");
+        salvarDoMenu->trigger();
+        dialogos->nomeParaSalvar = base + QStringLiteral(".txt");
+        salvarDoMenu->trigger();
+        QCOMPARE(dialogos->caixas.size(), std::size_t(2));
+        QVERIFY(dialogos->caixas[0].erro && dialogos->caixas[1].texto.contains(QStringLiteral(".xlsx, .csv ou .html")));
+        csv.seek(0);
+        QCOMPARE(csv.readAll(), gravado);
+        QVERIFY(tela.isVisible());
     }
 
     void milhaoDeAchados()

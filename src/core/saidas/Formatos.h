@@ -20,10 +20,12 @@ void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const Re
 void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 
-// When the checks began and how long they took, for the report's header.
+// When the checks began and how long they took (negative: not measured), and which program
+// ran them, for the report's header.
 struct MomentoDaAuditoria {
     QDateTime inicio;
     std::int64_t milissegundos = 0;
+    QString programa = QStringLiteral("quorvane-cli");
 };
 // One self-contained page: styles, chart and script inline, nothing fetched. Dates and numbers
 // as `formato` writes them.
