@@ -254,7 +254,7 @@ void TLogView::MostrarTotal()
     else
         lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(mostrados));
     const QString quais = modelo_->Filtrada() ? QStringLiteral("os %1 achados mostrados").arg(mostrados) : QStringLiteral("os achados");
-    btnExcel->setToolTip(QStringLiteral("Abre %1 numa planilha").arg(quais));
+    btnExcel->setToolTip(QStringLiteral("Abre %1 numa planilha; Ctrl+S os salva num arquivo").arg(quais));
 }
 
 void TLogView::Salvar()
