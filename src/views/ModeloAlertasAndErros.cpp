@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
+#include <thread>
 
 namespace Quorvane {
 
@@ -79,12 +80,23 @@ void TModeloAlertasAndErros::OrdenarPosicoes(std::vector<int>& posicoes) const
     }
     // Stable: equal texts keep the list's order, in either direction.
     const bool crescente = ordem_ == Qt::AscendingOrder;
-    std::stable_sort(chaves.begin(), chaves.end(), [crescente](const Chave& x, const Chave& y) {
+    const auto antes = [crescente](const Chave& x, const Chave& y) {
         if (x.texto.data() == y.texto.data() && x.texto.size() == y.texto.size())
             return false;
         const int c = CompararNatural(x.texto, y.texto);
         return crescente ? c < 0 : c > 0;
-    });
+    };
+    // A long list is sorted in two halves at once, on a thread of its own each, then merged:
+    // the comparisons wait on memory, and a second processor halves the wait.
+    if (chaves.size() >= 100000 && std::thread::hardware_concurrency() > 1) {
+        const auto meio = chaves.begin() + static_cast<std::ptrdiff_t>(chaves.size() / 2);
+        std::thread primeira([&] { std::stable_sort(chaves.begin(), meio, antes); });
+        std::stable_sort(meio, chaves.end(), antes);
+        primeira.join();
+        std::inplace_merge(chaves.begin(), meio, chaves.end(), antes);
+    } else {
+        std::stable_sort(chaves.begin(), chaves.end(), antes);
+    }
     std::vector<int> ordenadas;
     ordenadas.reserve(posicoes.size());
     for (const Chave& chave : chaves)
