@@ -1,3 +1,4 @@
+#include "AplicativoPadrao.h"
 #include "BancosDeTeste.h"
 #include "DialogosDeTeste.h"
 #include "ExportacaoPlanilha.h"
@@ -135,6 +136,16 @@ private slots:
         QVERIFY(tela.isVisible());
         // The workbook nobody opened does not stay behind.
         QVERIFY(std::filesystem::is_empty(desktop.raiz / "sistema/tmp"));
+    }
+
+    void linhaExecDaEntradaDoDesktop()
+    {
+        const QString arquivo = QStringLiteral("/tmp/a b/Quorvane.xlsx");
+        QCOMPARE(ArgumentosDoExec(QStringLiteral("libreoffice --calc %U"), arquivo),
+                 (QStringList{QStringLiteral("libreoffice"), QStringLiteral("--calc"), QStringLiteral("file:///tmp/a%20b/Quorvane.xlsx")}));
+        QCOMPARE(ArgumentosDoExec(QStringLiteral("\"/opt/my app/calc\" -n %i --x=\"a\\\"b\" 100%%"), arquivo),
+                 (QStringList{QStringLiteral("/opt/my app/calc"), QStringLiteral("-n"), QStringLiteral("--x=a\"b"), QStringLiteral("100%"), arquivo}));
+        QVERIFY(ArgumentosDoExec(QStringLiteral("\"sem fim %f"), arquivo).isEmpty());
     }
 
     void aplicativoQueFalhaDaAMesmaMensagemERemoveAPasta()
