@@ -1,6 +1,7 @@
 #include "ComparacaoDeTextos.h"
 
 #include <QChar>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -128,6 +129,54 @@ int CompararNatural(QStringView a, QStringView b)
         ++j;
     }
     return (na - i > 0) - (nb - j > 0);
+}
+
+std::vector<ResumoNatural> ResumirNaturais(const std::vector<QStringView>& textos)
+{
+    const auto& dobra = TabelaDobra();
+    std::vector<ResumoNatural> resumos(textos.size());
+    // The beginnings, folded; one followed by a number ends in "0", which compares with the
+    // character after the other's beginning as any digit would.
+    QHash<QString, std::uint32_t> inicios;
+    QString inicio;
+    QString anterior;
+    std::uint32_t idAnterior = 0;
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        const QStringView texto = textos[i];
+        inicio.clear();
+        qsizetype k = 0;
+        while (k < texto.size() && !Digito(texto[k].unicode()))
+            inicio.append(QChar(dobra[texto[k++].unicode()]));
+        std::uint64_t numero = 0;
+        if (k < texto.size()) {
+            inicio.append(u'0');
+            while (k < texto.size() && texto[k] == u'0')
+                ++k;
+            int algarismos = 0;
+            for (; k < texto.size() && Digito(texto[k].unicode()); ++k, ++algarismos)
+                numero = numero * 10 + static_cast<std::uint64_t>(texto[k].unicode() - u'0');
+            // Longer than any value that fits: greater than them all, and left to the texts.
+            if (algarismos > 19)
+                numero = UINT64_MAX;
+        }
+        if (i == 0 || inicio != anterior) {
+            const auto achado = inicios.constFind(inicio);
+            idAnterior = achado != inicios.cend() ? *achado : *inicios.insert(inicio, static_cast<std::uint32_t>(inicios.size()));
+            anterior = inicio;
+        }
+        resumos[i] = {idAnterior, numero};
+    }
+    // Beginnings hold no digit but the final mark: code unit order is the natural one.
+    std::vector<std::pair<QString, std::uint32_t>> ordem;
+    for (auto it = inicios.cbegin(); it != inicios.cend(); ++it)
+        ordem.emplace_back(it.key(), it.value());
+    std::sort(ordem.begin(), ordem.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::uint32_t> lugar(ordem.size());
+    for (std::size_t r = 0; r < ordem.size(); ++r)
+        lugar[ordem[r].second] = static_cast<std::uint32_t>(r);
+    for (ResumoNatural& resumo : resumos)
+        resumo.inicio = lugar[resumo.inicio];
+    return resumos;
 }
 
 } // namespace Quorvane

@@ -66,6 +66,7 @@ void TModeloAlertasAndErros::OrdenarPosicoes(std::vector<int>& posicoes) const
     // The texts are looked up once, not at every comparison; neighbours that share one text (a
     // check's one correction) are sorted as one.
     struct Chave {
+        ResumoNatural resumo;
         QStringView texto;
         std::size_t inicio;
         std::size_t fim;
@@ -76,14 +77,31 @@ void TModeloAlertasAndErros::OrdenarPosicoes(std::vector<int>& posicoes) const
         if (!chaves.empty() && chaves.back().texto.data() == texto.constData() && chaves.back().texto.size() == texto.size())
             chaves.back().fim = k + 1;
         else
-            chaves.push_back({texto, k, k + 1});
+            chaves.push_back({{}, texto, k, k + 1});
+    }
+    // Most comparisons are decided by the summaries, beside each other in memory; the texts,
+    // scattered over the heap, are read only where those are equal.
+    {
+        std::vector<QStringView> textos;
+        textos.reserve(chaves.size());
+        for (const Chave& chave : chaves)
+            textos.push_back(chave.texto);
+        const std::vector<ResumoNatural> resumos = ResumirNaturais(textos);
+        for (std::size_t k = 0; k < chaves.size(); ++k)
+            chaves[k].resumo = resumos[k];
     }
     // Stable: equal texts keep the list's order, in either direction.
     const bool crescente = ordem_ == Qt::AscendingOrder;
     const auto antes = [crescente](const Chave& x, const Chave& y) {
-        if (x.texto.data() == y.texto.data() && x.texto.size() == y.texto.size())
+        int c = 0;
+        if (x.resumo.inicio != y.resumo.inicio)
+            c = x.resumo.inicio < y.resumo.inicio ? -1 : 1;
+        else if (x.resumo.numero != y.resumo.numero)
+            c = x.resumo.numero < y.resumo.numero ? -1 : 1;
+        else if (x.texto.data() == y.texto.data() && x.texto.size() == y.texto.size())
             return false;
-        const int c = CompararNatural(x.texto, y.texto);
+        else
+            c = CompararNatural(x.texto, y.texto);
         return crescente ? c < 0 : c > 0;
     };
     // A long list is sorted in two halves at once, on a thread of its own each, then merged:
