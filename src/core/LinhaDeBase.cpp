@@ -7,6 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+
 namespace Quorvane {
 
 namespace {
@@ -53,9 +57,12 @@ LinhaDeBase LerLinhaDeBase(const std::filesystem::path& caminho)
 {
     LinhaDeBase base;
     base.arquivo = QFile::decodeName(caminho.c_str());
-    QFile arquivo(base.arquivo);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw Erro(QStringLiteral("Não foi possível ler a linha de base %1: %2").arg(base.arquivo, arquivo.errorString()));
+    // Opened by its bytes: a name that is not UTF-8 does not survive a trip through text.
+    QFile arquivo;
+    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw Erro(QStringLiteral("Não foi possível ler a linha de base %1: %2").arg(base.arquivo, QString::fromLocal8Bit(std::strerror(errno))));
+    arquivo.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     const QByteArray conteudo = arquivo.readAll();
     if (arquivo.error() != QFileDevice::NoError)
         throw Erro(QStringLiteral("Não foi possível ler a linha de base %1: %2").arg(base.arquivo, arquivo.errorString()));

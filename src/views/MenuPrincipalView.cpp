@@ -238,7 +238,8 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
             verificando_ = true;
             const auto fimDasVerificacoes = qScopeGuard([this] { verificando_ = false; });
             FAnalises->LimparLog();
-            const QString aguarde = QStringLiteral("Aguarde fazendo analises..");
+            // The route matters to the user: the embedded engine keeps the ERP out of the file.
+            const QString aguarde = QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso());
             TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
             // What the user should know before a slow or doubtful run; with nothing to warn about
             // the screen stays as it always was.

@@ -47,9 +47,15 @@ struct Execucao {
     bool terminou = false;
 };
 
+// The lines after the first, which says how the database was reached.
+qsizetype ContarLinhasDeProgresso(const QByteArray& erros)
+{
+    return erros.count('\n') - (erros.startsWith("Motor: ") ? 1 : 0);
+}
+
 bool LinhasDeProgresso(const QByteArray& erros, int linhas)
 {
-    return erros.count('\n') >= linhas;
+    return ContarLinhasDeProgresso(erros) >= linhas;
 }
 
 // Ended by the signal, in order: its status, its message, nothing written.
@@ -81,7 +87,7 @@ TEST(InterrupcaoCli, SinalCancelaAVerificacaoENadaEhGravado)
                     QStringLiteral("--progress"), QStringLiteral("--output"), QString::fromStdString(saida.string())},
                    [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); });
         // The endless check is running once the two before it have reported.
-        ASSERT_EQ(e.erros.count('\n'), 2) << e.erros.toStdString();
+        ASSERT_EQ(ContarLinhasDeProgresso(e.erros), 2) << e.erros.toStdString();
         e.Interromper(sinal);
         EsperarInterrupcao(e, sinal, saida, "verificação sem fim");
     }

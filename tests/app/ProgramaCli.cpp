@@ -40,6 +40,11 @@ ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const s
     }
     execucao.saida = processo.readAllStandardOutput();
     execucao.erros = processo.readAllStandardError();
+    if (execucao.erros.startsWith("Motor: ")) {
+        const qsizetype fim = execucao.erros.indexOf('\n') + 1;
+        execucao.motor = QString::fromUtf8(execucao.erros.left(fim > 0 ? fim - 1 : execucao.erros.size()));
+        execucao.erros.remove(0, fim > 0 ? fim : execucao.erros.size());
+    }
     execucao.codigo = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1;
     return execucao;
 }

@@ -26,6 +26,9 @@ struct ExecucaoCli {
     int codigo = -1;
     QByteArray saida;
     QByteArray erros;
+    // The line a connected run begins its standard error with (how the database was reached),
+    // kept apart from `erros`.
+    QString motor;
 
     QString Saida() const { return QString::fromUtf8(saida); }
     QString Erros() const { return QString::fromUtf8(erros); }

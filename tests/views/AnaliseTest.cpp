@@ -214,7 +214,8 @@ private slots:
         // The wait screen stays behind the log window until it is closed.
         QVERIFY(visto.esperaVisivel);
         QCOMPARE(visto.tituloEspera, QStringLiteral("Aguarde.."));
-        QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises.."));
+        // And how the database was reached (these tests open it with the embedded engine).
+        QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Motor::Embutido));
         QCOMPARE(visto.corEspera, QColor(0x00, 0x00, 0xFF));
         // Above the main window, saying which check ran last and for how long the run has gone.
         QVERIFY(visto.esperaAcimaDaPrincipal);
@@ -229,12 +230,12 @@ private slots:
         QVERIFY(!TTelaEsperaView::TelaEspera());
     }
 
-    void avisosNaTelaDeEsperaEmLaranja()
+    void avisosNaTelaDeEsperaComoTextoSelecionavel()
     {
         Execucao e(Banco("avisos.fdb"));
         e.Analisar();
         const DuranteAJanela& visto = e.vistos.at(0);
-        QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises.."));
+        QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Motor::Embutido));
         // Text to select and copy (the CREATE INDEX), legible on white.
         QVERIFY(visto.avisos.startsWith(QStringLiteral("ImportacaoSemDespesas pode levar horas")));
         QCOMPARE(visto.avisos.count(u'\n'), 2);

@@ -1,6 +1,7 @@
 #include "Programa.h"
 
 #include "Analises.h"
+#include "ArquivoDoBancoAberto.h"
 #include "AvisosAntesDaAnalise.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
@@ -123,8 +124,17 @@ int ExecutarPrograma(const QStringList& argumentos)
     try {
         destino.emplace(opcoes.saida);
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
-        if (const QString& comoAbriu = Conexao->GetConexao()->AvisoDaConexao(); !comoAbriu.isEmpty())
-            MostrarErro(comoAbriu);
+        MostrarErro(DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso()));
+        // No spelling of CAMINHO (an alias, another name of this machine) may hide the database
+        // from the outputs: its server names its file.
+        try {
+            ConferirSaidasContraOBanco(opcoes, ArquivoDoBancoAberto(*Conexao->GetConexao()));
+        } catch (const ErroUso& e) {
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        } catch (const ErroBanco&) {
+            // A server that will not say: the outputs were already checked against every database file.
+        }
         analises = CriarMotor(local, avisos);
     } catch (const ErroConexao& e) {
         // The window's single message, then, for the technician, the client's own reason.

@@ -45,6 +45,7 @@ QJsonObject Cabecalho(const ResultadoAuditoria& resultado)
         });
     return QJsonObject{
         {QStringLiteral("banco"), resultado.banco},
+        {QStringLiteral("motor"), resultado.motor},
         {QStringLiteral("dataCargaInicial"), TextoOuNulo(resultado.dataCargaInicial)},
         {QStringLiteral("verificacoes"), verificacoes},
         {QStringLiteral("avisos"), QJsonArray::fromStringList(resultado.avisos)},
