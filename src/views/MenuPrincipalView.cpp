@@ -2,14 +2,12 @@
 
 #include "Analises.h"
 #include "Aparencia.h"
-#include "AvisosAntesDaAnalise.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Erro.h"
 #include "ExecucaoEmSegundoPlano.h"
 #include "RelatorioDeErro.h"
 #include "TelaEsperaView.h"
-#include "Verificacoes.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -244,18 +242,13 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
             // What the user should know before a slow or doubtful run; with nothing to warn about
             // the screen stays as it always was.
             QStringList avisos;
-            ExecutarEmSegundoPlano([&avisos] { avisos = AvisosAntesDaAnalise(Conexao->GetConexao(), VerificacoesNaOrdemDeExecucao()); },
+            ExecutarEmSegundoPlano([this, &avisos] { avisos = FAnalises->LerAvisos(FAnalises->Verificacoes()); },
                                    QEventLoop::AllEvents);
             TTelaEsperaView::Avisos(avisos);
             ExecutarEmSegundoPlano(
                 [this] {
-                    FAnalises->CargaInicialSemCustoUnitarioEntrada()
-                        .CFOPBeneficiamentoTerceiroAoMesmoTempo()
-                        .CFOPConsumoMovimentandoEstoque()
-                        .PrimeiroLancamentoSaidaMovimentaEstoque()
-                        .ImportacaoSemDespesas()
-                        .ImportacaoSemFOB()
-                        .AcertoEntradaSemValorUnitario();
+                    for (const Verificacao* verificacao : FAnalises->Verificacoes())
+                        FAnalises->Executar(*verificacao);
                 },
                 QEventLoop::AllEvents);
         }

@@ -137,6 +137,13 @@ TEST(CliExecucao, TempoLimiteCancelaAVerificacaoEAsOutrasContinuam)
     EXPECT_EQ(Situacoes(r)[2], QStringLiteral("CFOPConsumoMovimentandoEstoque tempoEsgotado"));
     EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" executada")).size(), 6);
     EXPECT_EQ(Achados(r), 33 - 3);
+
+    // The count of NULL keys before the checks never ends here: it is stopped as a check is.
+    const ExecucaoCli avisos = RodarNoBanco("avisos-sem-fim", QStringList{QStringLiteral("--timeout"), QStringLiteral("1")} + Json);
+    EXPECT_EQ(avisos.codigo, 3);
+    EXPECT_EQ(QJsonDocument::fromJson(avisos.saida)[u"avisos"].toArray().last().toString(),
+              QStringLiteral("Tempo limite esgotado: a leitura dos avisos foi cancelada, e eles podem estar incompletos."));
+    EXPECT_EQ(Situacoes(avisos)[4], QStringLiteral("ImportacaoSemDespesas tempoEsgotado"));
 }
 
 TEST(CliExecucao, ProgressoUmaLinhaPorVerificacao)

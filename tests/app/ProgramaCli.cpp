@@ -71,6 +71,7 @@ std::filesystem::path BancoDe(const std::string& nome)
         {"sem-m6-valor", {"tests/fixtures/checks-a.sql", "tests/fixtures/no-start-date-column.sql"}},
         {"avisos", {"tests/fixtures/checks-a.sql", "tests/fixtures/null-keys.sql", "tests/fixtures/missing-index.sql"}},
         {"controles", {"tests/fixtures/checks-a.sql", "tests/fixtures/control-text.sql"}},
+        {"avisos-sem-fim", {"tests/fixtures/checks-a.sql", "tests/fixtures/endless-null-scan.sql"}},
     };
     static PastaTemporaria pasta;
     const auto banco = pasta / (nome + ".fdb");

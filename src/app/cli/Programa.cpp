@@ -2,7 +2,6 @@
 
 #include "Analises.h"
 #include "ArquivoDoBancoAberto.h"
-#include "AvisosAntesDaAnalise.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
 #include "ComparacaoDaAuditoria.h"
@@ -51,7 +50,7 @@ void Avisar(QStringList& avisos, iAnalises& analises, const std::vector<const Ve
     for (const Verificacao* v : selecionadas)
         if (!v->UsaData() || !analises.GetDataCargaInicial().isEmpty())
             executadas.push_back(v);
-    avisos << AvisosAntesDaAnalise(Conexao->GetConexao(), executadas);
+    avisos << analises.LerAvisos(executadas);
     for (const QString& aviso : avisos)
         MostrarErro(QStringLiteral("Aviso: ") + aviso);
 }
@@ -157,7 +156,13 @@ int ExecutarPrograma(const QStringList& argumentos)
         }
         return 0;
     };
-    Avisar(avisos, *analises, opcoes.verificacoes);
+    if (opcoes.tempoLimite)
+        analises->DefinirTempoLimite(*opcoes.tempoLimite);
+    try {
+        Avisar(avisos, *analises, opcoes.verificacoes);
+    } catch (const ErroAnaliseCancelada&) {
+        // Only a stop signal cancels here.
+    }
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
@@ -169,7 +174,13 @@ int ExecutarPrograma(const QStringList& argumentos)
         return codigo;
     std::optional<ResultadoComparacao> comparacao;
     if (linhaDeBase) {
-        comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        try {
+            comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        } catch (const Erro& e) {
+            // Read again for the resolved findings, and changed meanwhile.
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        }
         AvisarSobreComparacao(*comparacao, resultado);
     }
     const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;
