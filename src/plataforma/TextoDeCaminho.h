@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <string>
 
 namespace Quorvane {
 
@@ -13,5 +14,10 @@ QString NomeParaExibir(const std::filesystem::path& arquivo);
 
 // The path a text names.
 std::filesystem::path CaminhoDoTexto(const QString& texto);
+
+// The name as a C library that opens `char*` names with fopen wants it (libxlsxwriter): the
+// system's bytes on Linux, the ANSI code page on Windows (1252 on a Brazilian Windows, which holds
+// every Portuguese letter); empty when the name has a character that code page lacks.
+std::string NomeParaBibliotecaC(const std::filesystem::path& arquivo);
 
 } // namespace Quorvane

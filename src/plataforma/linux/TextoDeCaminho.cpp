@@ -14,4 +14,9 @@ std::filesystem::path CaminhoDoTexto(const QString& texto)
     return std::filesystem::path(QFile::encodeName(texto).toStdString());
 }
 
+std::string NomeParaBibliotecaC(const std::filesystem::path& arquivo)
+{
+    return arquivo.string();
+}
+
 } // namespace Quorvane
