@@ -53,7 +53,7 @@ bool ComecaComUnidade(const QString& caminho)
 // "\\servidor\pasta\erp.fdb": a file on a Windows share, which the client opens as a file.
 bool EhCompartilhamento(const QString& caminho)
 {
-    return caminho.startsWith(QStringLiteral("\\")) || caminho.startsWith(QStringLiteral("//"));
+    return caminho.startsWith(QStringLiteral("\\\\")) || caminho.startsWith(QStringLiteral("//"));
 }
 
 // A file path that names its folder from the root: "/dados", "C:\dados", "\\servidor\dados".
