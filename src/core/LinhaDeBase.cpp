@@ -3,6 +3,8 @@
 #include "ChaveDoAchado.h"
 #include "Erro.h"
 #include "LeitorJsonEmPartes.h"
+#include "LeituraDeArquivo.h"
+#include "TextoDeCaminho.h"
 #include "Verificacoes.h"
 
 #include <QJsonArray>
@@ -10,11 +12,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Quorvane {
 
@@ -90,25 +87,14 @@ std::shared_ptr<QFile> Abrir(const std::filesystem::path& caminho, const QString
     const auto falha = [&](const QString& motivo) {
         return Erro(QStringLiteral("Não foi possível ler a linha de base %1: %2").arg(nome, motivo));
     };
-    const int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw falha(QString::fromLocal8Bit(std::strerror(errno)));
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    ArquivoParaLeitura aberto = AbrirArquivoComum(caminho);
+    if (aberto.naoEhComum)
         throw falha(QStringLiteral("não é um arquivo comum"));
-    }
-    if (info.st_size > LimiteDaLinhaDeBase) {
-        ::close(fd);
-        throw falha(QStringLiteral("tem %1 MB, mais que o limite de %2 MB").arg(info.st_size >> 20).arg(LimiteDaLinhaDeBase >> 20));
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    auto arquivo = std::make_shared<QFile>();
-    if (!arquivo->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw falha(arquivo->errorString());
-    }
-    return arquivo;
+    if (!aberto.arquivo)
+        throw falha(aberto.erro);
+    if (aberto.tamanho > LimiteDaLinhaDeBase)
+        throw falha(QStringLiteral("tem %1 MB, mais que o limite de %2 MB").arg(aberto.tamanho >> 20).arg(LimiteDaLinhaDeBase >> 20));
+    return aberto.arquivo;
 }
 
 // The document once through; `achado` gets every finding, checked. False: it has no list "achados".
@@ -148,7 +134,7 @@ bool Percorrer(QFile& arquivo, const Leitura& leitura, const std::function<void(
 LinhaDeBase LerLinhaDeBase(const std::filesystem::path& caminho)
 {
     LinhaDeBase base;
-    base.arquivo = QFile::decodeName(caminho.c_str());
+    base.arquivo = NomeParaExibir(caminho);
     base.conteudo = Abrir(caminho, base.arquivo);
     const Leitura leitura(base.arquivo);
 

@@ -1,11 +1,10 @@
 #include "PlanilhaAchados.h"
 
 #include "Erro.h"
+#include "PastasPrivadas.h"
+#include "TextoDeCaminho.h"
 
 #include <xlsxwriter.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -70,7 +69,7 @@ QString TextoDaCelula(const QString& texto)
 QString Falha(const std::filesystem::path& arquivo, lxw_error erro)
 {
     return QStringLiteral("Não foi possível gravar a planilha %1: %2")
-        .arg(QString::fromStdString(arquivo.string()), QString::fromUtf8(lxw_strerror(erro)));
+        .arg(NomeParaExibir(arquivo), QString::fromUtf8(lxw_strerror(erro)));
 }
 
 constexpr std::string_view NomeDaPlanilhaTemporaria = "Quorvane.xlsx";
@@ -88,13 +87,11 @@ bool DaPlanilhaTemporaria(const std::string& nome)
 // workbook keeps writing its lock file there.
 bool PastaDePlanilhaAntiga(const std::filesystem::path& pasta, std::time_t limite)
 {
-    struct stat info{};
-    if (::lstat(pasta.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || info.st_mtime > limite)
+    if (!PastaPropriaSemMudancaDesde(pasta, limite))
         return false;
     std::error_code erro;
     for (std::filesystem::directory_iterator item(pasta, erro), fim; !erro && item != fim; item.increment(erro))
-        if (!DaPlanilhaTemporaria(item->path().filename().string()) || ::lstat(item->path().c_str(), &info) != 0 ||
-            info.st_mtime > limite)
+        if (!DaPlanilhaTemporaria(item->path().filename().string()) || !SemMudancaDesde(item->path(), limite))
             return false;
     return !erro;
 }
@@ -108,13 +105,13 @@ struct FecharWorkbook {
 void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLogAlertasAndErros& achados,
                            const ResultadoComparacao* comparacao)
 {
-    const std::string pastaTemporaria = arquivo.parent_path().empty() ? std::string(".") : arquivo.parent_path().string();
+    const std::string pastaTemporaria = arquivo.parent_path().empty() ? std::string(".") : NomeParaBibliotecaC(arquivo.parent_path());
     lxw_workbook_options opcoes{};
     // Rows go straight to disk in order, so memory stays flat however many findings there are;
     // its scratch files stay beside the workbook.
     opcoes.constant_memory = LXW_TRUE;
     opcoes.tmpdir = const_cast<char*>(pastaTemporaria.c_str());
-    std::unique_ptr<lxw_workbook, FecharWorkbook> workbook(workbook_new_opt(arquivo.c_str(), &opcoes));
+    std::unique_ptr<lxw_workbook, FecharWorkbook> workbook(workbook_new_opt(NomeParaBibliotecaC(arquivo).c_str(), &opcoes));
     if (!workbook)
         throw Erro(Falha(arquivo, LXW_ERROR_CREATING_TMPFILE));
 
@@ -171,10 +168,10 @@ void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLog
 
 std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& achados, const ResultadoComparacao* comparacao)
 {
-    std::string modelo = (std::filesystem::temp_directory_path() / (std::string(PrefixoPastaPlanilha) + "XXXXXX")).string();
-    if (!mkdtemp(modelo.data()))
+    const std::filesystem::path modelo = CriarPastaPrivada(std::filesystem::temp_directory_path(), std::string(PrefixoPastaPlanilha));
+    if (modelo.empty())
         throw Erro(QStringLiteral("Não foi possível criar uma pasta temporária para a planilha"));
-    const std::filesystem::path arquivo = std::filesystem::path(modelo) / NomeDaPlanilhaTemporaria;
+    const std::filesystem::path arquivo = modelo / NomeDaPlanilhaTemporaria;
     try {
         GravarPlanilhaAchados(arquivo, achados, comparacao);
     } catch (...) {
@@ -183,7 +180,7 @@ std::filesystem::path GravarPlanilhaTemporaria(const TListaLogAlertasAndErros& a
         std::filesystem::remove_all(modelo, ignorado);
         throw;
     }
-    ::chmod(arquivo.c_str(), S_IRUSR | S_IWUSR);
+    SomenteParaOUsuario(arquivo);
     return arquivo;
 }
 

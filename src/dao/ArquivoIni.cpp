@@ -1,13 +1,11 @@
 #include "ArquivoIni.h"
 
 #include "DecodificacaoTexto.h"
+#include "LeituraDeArquivo.h"
 
 #include <QFile>
 #include <QStringConverter>
 #include <QStringDecoder>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace Quorvane {
 
@@ -106,19 +104,14 @@ ValorIni ProcurarValorIni(const QString& texto, const QString& secao, const QStr
 QString LerValorIni(const std::filesystem::path& arquivo, const QString& secao, const QString& chave)
 {
     // A FIFO or a device would block the open for ever.
-    std::error_code erro;
-    if (!std::filesystem::is_regular_file(arquivo, erro))
+    if (SituacaoDe(arquivo).tipo != TipoDeArquivo::Comum)
         return {};
-    QFile file;
-    const int fd = ::open(arquivo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0)
-            ::close(fd);
-        return {};
-    }
     // A configuration file is a few lines; anything past this is not one, and is not read whole.
     constexpr qint64 TamanhoMaximoArquivo = 64 << 20;
-    return LerValorIniDeTexto(DecodificarArquivoIni(file.read(TamanhoMaximoArquivo)), secao, chave);
+    const LeituraDoArquivo leitura = LerInicioDoArquivo(arquivo, TamanhoMaximoArquivo);
+    if (!leitura.bytes)
+        return {};
+    return LerValorIniDeTexto(DecodificarArquivoIni(*leitura.bytes), secao, chave);
 }
 
 } // namespace Quorvane

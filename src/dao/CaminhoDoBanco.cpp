@@ -1,16 +1,8 @@
 #include "CaminhoDoBanco.h"
 
-#include <algorithm>
-#include <array>
-#include <cstring>
-#include <optional>
+#include "EnderecosDaMaquina.h"
 
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#include <netdb.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <optional>
 
 namespace Quorvane {
 
@@ -51,11 +43,31 @@ std::optional<Remoto> LerUrl(const QString& caminho)
     return Remoto{host.isEmpty() ? QStringLiteral("localhost") : host, resto.mid(barra + 1)};
 }
 
+// "C:\dados\erp.fdb", "c:/dados/erp.fdb": a drive letter, not a server named "C", as the client
+// on Windows reads it (no server is ever named by one letter).
+bool ComecaComUnidade(const QString& caminho)
+{
+    return caminho.size() >= 2 && caminho[1] == u':' && caminho[0].isLetter() && caminho[0].unicode() < 0x80;
+}
+
+// "\\servidor\pasta\erp.fdb": a file on a Windows share, which the client opens as a file.
+bool EhCompartilhamento(const QString& caminho)
+{
+    return caminho.startsWith(QStringLiteral("\\\\")) || caminho.startsWith(QStringLiteral("//"));
+}
+
+// A file path that names its folder from the root: "/dados", "C:\dados", "\\servidor\dados".
+bool EhCaminhoAbsoluto(const QString& arquivo)
+{
+    return arquivo.startsWith(u'/') || arquivo.startsWith(u'\\') ||
+           (ComecaComUnidade(arquivo) && arquivo.size() > 2 && (arquivo[2] == u'\\' || arquivo[2] == u'/'));
+}
+
 // "host:arquivo", "host/porta:arquivo", "[ipv6]:arquivo", "[ipv6]/porta:arquivo". A path that
-// begins with "/" is a file of this machine even when a colon follows.
+// begins with "/" or a drive letter is a file of this machine even when a colon follows.
 std::optional<Remoto> LerRemoto(const QString& caminho)
 {
-    if (caminho.startsWith(u'/'))
+    if (caminho.startsWith(u'/') || caminho.startsWith(u'\\') || ComecaComUnidade(caminho))
         return std::nullopt;
     qsizetype inicioBusca = 0;
     if (caminho.startsWith(u'[')) {
@@ -77,89 +89,14 @@ std::optional<Remoto> LerRemoto(const QString& caminho)
 
 bool TemProtocolo(const QString& caminho)
 {
-    return caminho.contains(QStringLiteral("://")) || caminho.startsWith(QStringLiteral("\\\\"));
+    return caminho.contains(QStringLiteral("://")) && !EhCompartilhamento(caminho) && !ComecaComUnidade(caminho);
 }
 
 std::optional<Remoto> LerServidor(const QString& caminho)
 {
-    if (caminho.contains(QStringLiteral("://")))
-        return LerUrl(caminho);
     if (TemProtocolo(caminho))
-        return std::nullopt;
+        return LerUrl(caminho);
     return LerRemoto(caminho);
-}
-
-// An address as 16 bytes, an IPv4 one (or an IPv4-mapped IPv6 one) as ::ffff:a.b.c.d.
-using Endereco = std::array<unsigned char, 16>;
-
-std::optional<Endereco> Ler(const sockaddr* endereco)
-{
-    Endereco bytes{};
-    if (endereco->sa_family == AF_INET) {
-        bytes[10] = bytes[11] = 0xFF;
-        std::memcpy(bytes.data() + 12, &reinterpret_cast<const sockaddr_in*>(endereco)->sin_addr, 4);
-        return bytes;
-    }
-    if (endereco->sa_family == AF_INET6) {
-        std::memcpy(bytes.data(), &reinterpret_cast<const sockaddr_in6*>(endereco)->sin6_addr, 16);
-        return bytes;
-    }
-    return std::nullopt;
-}
-
-std::optional<Endereco> Ler(const QString& texto)
-{
-    const QByteArray bytes = texto.toLatin1();
-    sockaddr_in v4{};
-    sockaddr_in6 v6{};
-    if (::inet_pton(AF_INET, bytes.constData(), &v4.sin_addr) == 1) {
-        v4.sin_family = AF_INET;
-        return Ler(reinterpret_cast<const sockaddr*>(&v4));
-    }
-    if (::inet_pton(AF_INET6, bytes.constData(), &v6.sin6_addr) == 1) {
-        v6.sin6_family = AF_INET6;
-        return Ler(reinterpret_cast<const sockaddr*>(&v6));
-    }
-    return std::nullopt;
-}
-
-bool EnderecoDestaMaquina(const Endereco& e)
-{
-    static constexpr Endereco Loopback6{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    static constexpr Endereco Qualquer6{};
-    const bool mapeado = std::all_of(e.begin(), e.begin() + 10, [](unsigned char b) { return b == 0; }) && e[10] == 0xFF && e[11] == 0xFF;
-    if (e == Loopback6 || e == Qualquer6 || (mapeado && (e[12] == 127 || (e[12] | e[13] | e[14] | e[15]) == 0)))
-        return true;
-    ifaddrs* interfaces = nullptr;
-    if (::getifaddrs(&interfaces) != 0)
-        return false;
-    bool achou = false;
-    for (const ifaddrs* i = interfaces; i && !achou; i = i->ifa_next)
-        if (i->ifa_addr)
-            achou = Ler(i->ifa_addr) == e;
-    ::freeifaddrs(interfaces);
-    return achou;
-}
-
-QString NomeDestaMaquina()
-{
-    char nome[256] = {};
-    return ::gethostname(nome, sizeof nome - 1) == 0 ? QString::fromLocal8Bit(nome).toLower() : QString();
-}
-
-bool ResolveParaEstaMaquina(const QString& nome)
-{
-    addrinfo dica{};
-    dica.ai_socktype = SOCK_STREAM;
-    addrinfo* enderecos = nullptr;
-    if (::getaddrinfo(nome.toUtf8().constData(), nullptr, &dica, &enderecos) != 0)
-        return false;
-    bool achou = false;
-    for (const addrinfo* a = enderecos; a && !achou; a = a->ai_next)
-        if (const auto endereco = Ler(a->ai_addr))
-            achou = EnderecoDestaMaquina(*endereco);
-    ::freeaddrinfo(enderecos);
-    return achou;
 }
 
 } // namespace
@@ -182,13 +119,13 @@ bool EhEstaMaquina(const QString& servidor, bool resolverNomes)
         return false;
     if (host == u"localhost" || host.endsWith(QStringLiteral(".localhost")))
         return true;
-    if (const auto endereco = Ler(host))
-        return EnderecoDestaMaquina(*endereco);
+    if (const auto destaMaquina = EnderecoEhDestaMaquina(host))
+        return *destaMaquina;
     const QString estaMaquina = NomeDestaMaquina();
     if (!estaMaquina.isEmpty() &&
         (host == estaMaquina || host.section(u'.', 0, 0) == estaMaquina.section(u'.', 0, 0)))
         return true;
-    return resolverNomes && ResolveParaEstaMaquina(servidor);
+    return resolverNomes && NomeResolveParaEstaMaquina(servidor);
 }
 
 QString ArquivoDoBancoNestaMaquina(const QString& caminho)
@@ -197,7 +134,7 @@ QString ArquivoDoBancoNestaMaquina(const QString& caminho)
         return caminho;
     const auto remoto = LerServidor(caminho);
     // A name with no folder is an alias of the server's databases.conf: the server alone knows it.
-    return remoto && EhEstaMaquina(remoto->host) && remoto->arquivo.startsWith(u'/') ? remoto->arquivo : QString();
+    return remoto && EhEstaMaquina(remoto->host) && EhCaminhoAbsoluto(remoto->arquivo) ? remoto->arquivo : QString();
 }
 
 } // namespace Quorvane

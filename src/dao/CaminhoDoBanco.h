@@ -6,8 +6,10 @@ namespace Quorvane {
 
 // How the client reads a database path or connection string (CAMINHO).
 
-// A path the client opens on this machine: no "host:" or "host/port:" prefix, no "inet://"-style
-// protocol, no "\\host\" share. Only such a path is tried through the machine's own server first.
+// A path the client opens as a file: no "host:" or "host/port:" prefix, no "inet://"-style
+// protocol. "C:\dados\erp.fdb" (a drive, not a server "C") and "\\servidor\dados\erp.fdb" (a
+// Windows share) are such paths on every system. Only such a path is tried through the machine's
+// own server first.
 bool EhCaminhoLocal(const QString& caminho);
 
 // The server a connection string names ("host", "::1"), without port or brackets; empty for a
@@ -21,7 +23,7 @@ bool EhEstaMaquina(const QString& servidor, bool resolverNomes = false);
 
 // The database file on this machine that CAMINHO names, as a path, when it names one: a local
 // path itself, or the file part of a connection to this machine ("localhost:", "127.0.0.1/3050:",
-// "inet://host:port//path", the machine's own name). Empty for a database on another machine or
+// "inet://host:port//path", the machine's own name; "localhost:C:\dados\erp.fdb" too). Empty for a database on another machine or
 // an alias, which only the server can resolve.
 QString ArquivoDoBancoNestaMaquina(const QString& caminho);
 

@@ -1,8 +1,7 @@
 #include "ClienteFirebird.h"
 
+#include "ClienteDoSistema.h"
 #include "FirebirdApi.h"
-
-#include <dlfcn.h>
 
 #include <cstring>
 
@@ -65,14 +64,15 @@ std::shared_ptr<ClienteFirebird> ClienteFirebird::Carregar(const std::string& bi
         return carregado->second;
 
     // Only a library that loaded is recorded: a failed load leaves nothing to shut down.
-    void* handle = dlopen(biblioteca.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
-        throw Erro(QStringLiteral("Biblioteca cliente do Firebird não encontrada: %1").arg(QString::fromStdString(biblioteca)));
-    auto obterMaster = reinterpret_cast<FbGetMasterInterface>(dlsym(handle, "fb_get_master_interface"));
+    const BibliotecaCarregada carregada = CarregarClienteFirebird(biblioteca);
+    if (!carregada.modulo)
+        throw Erro(carregada.falha);
+    void* handle = carregada.modulo;
+    auto obterMaster = reinterpret_cast<FbGetMasterInterface>(SimboloDaBiblioteca(handle, "fb_get_master_interface"));
     Firebird::IMaster* master = obterMaster ? obterMaster() : nullptr;
     if (!master) {
-        dlclose(handle);
-        throw Erro(QStringLiteral("Biblioteca cliente do Firebird inválida: %1").arg(QString::fromStdString(biblioteca)));
+        DescartarBiblioteca(handle);
+        throw Erro(QStringLiteral("Biblioteca cliente do Firebird inválida: %1").arg(carregada.local));
     }
     auto cliente = std::shared_ptr<ClienteFirebird>(new ClienteFirebird(handle, master));
     carregados.porBiblioteca.emplace(biblioteca, cliente);
@@ -95,7 +95,7 @@ QString ClienteFirebird::SqlStateDoStatus(Firebird::IStatus* status) const
     // Firebird 3 puts no SQLSTATE in the status itself: the client maps the codes to one. Its
     // fb_sqlstate only reads the vector, and the OO interface has no such call.
     using FbSqlState = void (*)(char*, const intptr_t*);
-    const auto sqlState = reinterpret_cast<FbSqlState>(dlsym(biblioteca_, "fb_sqlstate"));
+    const auto sqlState = reinterpret_cast<FbSqlState>(SimboloDaBiblioteca(biblioteca_, "fb_sqlstate"));
     if (!sqlState)
         return {};
     char texto[FB_SQLSTATE_SIZE] = {};

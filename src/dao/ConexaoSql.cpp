@@ -46,6 +46,8 @@ Firebird::IAttachment* Anexar(const ClienteFirebird& cliente, Firebird::ThrowSta
     if (c.tempoLimiteConexao > 0)
         dpb->insertInt(status, isc_dpb_connect_timeout, c.tempoLimiteConexao);
     dpb->insertString(status, isc_dpb_config, configuracao.c_str());
+    if (NomeDoBancoComMarcaUtf8)
+        dpb->insertTag(status, isc_dpb_utf8_filename);
     return cliente.Dispatcher()->attachDatabase(status, banco.c_str(), dpb->getBufferLength(status), dpb->getBuffer(status));
 }
 

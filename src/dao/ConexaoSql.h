@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClienteDoSistema.h"
 #include "Motor.h"
 #include "PosseFirebird.h"
 
@@ -23,7 +24,7 @@ class ClienteFirebird;
 // rather than the "isolationlevel" read committed: one statement must see one committed state.
 class ConexaoSql {
 public:
-    static constexpr const char* BibliotecaPadrao = "libfbclient.so.2";
+    static constexpr const char* BibliotecaPadrao = ClienteFirebirdPadrao;
 
     ConexaoSql();
     ~ConexaoSql();

@@ -1,14 +1,8 @@
 #include "ConfiguracaoBanco.h"
 
 #include "ArquivoIni.h"
-
-#include <QFile>
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "LeituraDeArquivo.h"
+#include "TextoDeCaminho.h"
 
 namespace Quorvane {
 
@@ -19,26 +13,30 @@ constexpr qint64 TamanhoMaximo = 64 << 20;
 
 QString Nome(const std::filesystem::path& arquivo)
 {
-    return QFile::decodeName(arquivo.c_str());
+    return NomeParaExibir(arquivo);
 }
 
 QString FaltaDoArquivo(const std::filesystem::path& arquivo)
 {
-    struct stat info {};
-    if (::stat(arquivo.c_str(), &info) != 0) {
-        const int erro = errno;
-        if (erro == ENOENT || erro == ENOTDIR)
-            return ::lstat(arquivo.c_str(), &info) == 0 ? QStringLiteral("%1 é um link para um arquivo que não existe").arg(Nome(arquivo))
-                                                         : QStringLiteral("%1 não existe").arg(Nome(arquivo));
-        if (erro == EACCES)
-            return QStringLiteral("%1 não pode ser lido: sem permissão de acesso à pasta").arg(Nome(arquivo));
-        return QStringLiteral("%1 não pode ser lido: %2").arg(Nome(arquivo), QString::fromLocal8Bit(std::strerror(erro)));
-    }
-    if (S_ISDIR(info.st_mode))
+    const SituacaoDoArquivo situacao = SituacaoDe(arquivo);
+    switch (situacao.tipo) {
+    case TipoDeArquivo::Comum:
+        return {};
+    case TipoDeArquivo::Ausente:
+        return QStringLiteral("%1 não existe").arg(Nome(arquivo));
+    case TipoDeArquivo::LinkQuebrado:
+        return QStringLiteral("%1 é um link para um arquivo que não existe").arg(Nome(arquivo));
+    case TipoDeArquivo::SemAcesso:
+        return QStringLiteral("%1 não pode ser lido: sem permissão de acesso à pasta").arg(Nome(arquivo));
+    case TipoDeArquivo::Pasta:
         return QStringLiteral("%1 é uma pasta, não um arquivo").arg(Nome(arquivo));
-    if (!S_ISREG(info.st_mode))
+    case TipoDeArquivo::Bloco:
+    case TipoDeArquivo::Especial:
         return QStringLiteral("%1 não é um arquivo comum (é um FIFO, um dispositivo ou um socket)").arg(Nome(arquivo));
-    return {};
+    case TipoDeArquivo::Falha:
+        break;
+    }
+    return QStringLiteral("%1 não pode ser lido: %2").arg(Nome(arquivo), situacao.erro);
 }
 
 } // namespace
@@ -48,18 +46,11 @@ ConfiguracaoBanco LerConfiguracaoBanco(const std::filesystem::path& arquivo, con
     const QString naoEncontrado = QStringLiteral("Arquivo %1 de configuração não encontrado.").arg(nome);
     if (const QString falta = FaltaDoArquivo(arquivo); !falta.isEmpty())
         throw ErroConfiguracao(naoEncontrado, falta);
-    const int fd = ::open(arquivo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        const int erro = errno;
-        throw ErroConfiguracao(naoEncontrado, erro == EACCES ? QStringLiteral("%1 não pode ser lido: sem permissão de leitura").arg(Nome(arquivo))
-                                                             : QStringLiteral("%1 não pode ser lido: %2")
-                                                                   .arg(Nome(arquivo), QString::fromLocal8Bit(std::strerror(erro))));
-    }
-    QFile file;
-    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    const QByteArray bytes = file.read(TamanhoMaximo);
-    if (file.error() != QFileDevice::NoError)
-        throw ErroConfiguracao(naoEncontrado, QStringLiteral("%1 não pode ser lido: %2").arg(Nome(arquivo), file.errorString()));
+    const LeituraDoArquivo leitura = LerInicioDoArquivo(arquivo, TamanhoMaximo);
+    if (!leitura.bytes)
+        throw ErroConfiguracao(naoEncontrado, leitura.semPermissao ? QStringLiteral("%1 não pode ser lido: sem permissão de leitura").arg(Nome(arquivo))
+                                                                   : QStringLiteral("%1 não pode ser lido: %2").arg(Nome(arquivo), leitura.erro));
+    const QByteArray& bytes = *leitura.bytes;
 
     const QString invalido = QStringLiteral("Caminho do banco de dados dentro arquivo %1 inválido").arg(nome);
     if (bytes.trimmed().isEmpty())

@@ -37,7 +37,7 @@ std::filesystem::path CaminhoConfig(const OpcoesConexao& opcoes)
 {
     if (!opcoes.arquivoConfig.empty())
         return opcoes.arquivoConfig;
-    return PastaDoPrograma() / ArquivoConfig.toStdString();
+    return PastaDoPrograma() / std::filesystem::path(ArquivoConfig.toStdU16String());
 }
 
 // The client's reason, for the technician: on one line, never the password, and with what to do

@@ -1,8 +1,6 @@
 #include "EstruturaDoBanco.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "LeituraDeArquivo.h"
 
 namespace Quorvane {
 
@@ -22,17 +20,12 @@ unsigned Palavra(const unsigned char* bytes)
 
 std::optional<EstruturaDoBanco> LerEstruturaDoBanco(const std::filesystem::path& arquivo)
 {
-    // O_NONBLOCK: a FIFO or a device named by mistake must not hold the program.
-    const int fd = ::open(arquivo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info {};
-    unsigned char cabecalho[20] = {};
     // A block device may hold a database too (Firebird opens raw partitions).
-    const bool lido = ::fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || S_ISBLK(info.st_mode)) &&
-                      ::pread(fd, cabecalho, sizeof cabecalho, 0) == static_cast<ssize_t>(sizeof cabecalho);
-    ::close(fd);
-    if (!lido || cabecalho[0] != PaginaDeCabecalho)
+    const LeituraDoArquivo leitura = LerInicioDoArquivo(arquivo, 20, true);
+    if (!leitura.bytes || leitura.bytes->size() < 20)
+        return std::nullopt;
+    const auto* cabecalho = reinterpret_cast<const unsigned char*>(leitura.bytes->constData());
+    if (cabecalho[0] != PaginaDeCabecalho)
         return std::nullopt;
     const unsigned tamanhoPagina = Palavra(cabecalho + 16);
     const unsigned ods = Palavra(cabecalho + 18);

@@ -6,6 +6,7 @@
 #include "ModeloAlertasAndErros.h"
 #include "PlanilhaAchados.h"
 #include "RelatorioDeErro.h"
+#include "TextoDeCaminho.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,7 +43,7 @@ bool AbrirComODesktop(const std::filesystem::path& planilha, std::function<void(
     QStringList comando;
     ExecutarEmSegundoPlano([&] {
         comando = ComandoDoAplicativoPadrao(QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"),
-                                            QFile::decodeName((erro ? planilha : absoluto).c_str()));
+                                            NomeParaExibir(erro ? planilha : absoluto));
     });
     if (comando.isEmpty())
         return false;

@@ -3,11 +3,11 @@
 #include "ArquivoIni.h"
 #include "CaminhoDoBanco.h"
 #include "EstruturaDoBanco.h"
+#include "IdentidadeDeArquivo.h"
 #include "PastaDoPrograma.h"
+#include "TextoDeCaminho.h"
 
 #include <QFile>
-
-#include <sys/stat.h>
 
 namespace Quorvane::Cli {
 
@@ -18,23 +18,9 @@ bool PadraoOuTraco(const std::optional<std::filesystem::path>& saida)
     return !saida || *saida == "-";
 }
 
-// The same file, whatever the path or the links to it; a file not there yet, by its absolute
-// path with the links resolved (so "x.tsv" and "./x.tsv" are one file). A path that cannot be
-// resolved (a loop of links) is the same as nothing.
-bool MesmoArquivo(const std::filesystem::path& a, const std::filesystem::path& b)
-{
-    struct stat infoA {}, infoB {};
-    if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0)
-        return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
-    std::error_code erroA, erroB;
-    const std::filesystem::path canonicoA = std::filesystem::weakly_canonical(std::filesystem::absolute(a, erroA), erroA);
-    const std::filesystem::path canonicoB = std::filesystem::weakly_canonical(std::filesystem::absolute(b, erroB), erroB);
-    return !erroA && !erroB && canonicoA == canonicoB;
-}
-
 QString Texto(const std::filesystem::path& caminho)
 {
-    return QFile::decodeName(caminho.c_str());
+    return NomeParaExibir(caminho);
 }
 
 std::vector<std::filesystem::path> Saidas(const OpcoesCli& opcoes)
@@ -48,7 +34,7 @@ std::vector<std::filesystem::path> Saidas(const OpcoesCli& opcoes)
 
 std::filesystem::path Caminho(const QString& arquivo)
 {
-    return std::filesystem::path(QFile::encodeName(arquivo).toStdString());
+    return CaminhoDoTexto(arquivo);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Erro.h"
 #include "PlanilhaAchados.h"
+#include "SubstituicaoDeArquivo.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -166,16 +167,8 @@ void Destino::Concluir()
         return;
     }
     dispositivo_.close();
-    // On the disk before it takes the old file's place.
-    const int fd = ::open(provisorio_.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool sincronizado = fd >= 0 && ::fsync(fd) == 0;
-    const int erroSincronia = errno;
-    if (fd >= 0)
-        ::close(fd);
-    if (!sincronizado)
-        Falhar(TextoDoErro(erroSincronia));
-    if (::rename(provisorio_.c_str(), alvo_.c_str()) != 0)
-        Falhar(TextoDoErro(errno));
+    if (const QString erro = SubstituirArquivo(provisorio_, alvo_); !erro.isEmpty())
+        Falhar(erro);
     provisorio_.clear();
     emEscrita_.reset();
 }
