@@ -128,7 +128,7 @@ private slots:
         TTelaEsperaView::Wait(QStringLiteral("x"), TCor::Azul, QString());
         QCOMPARE(TTelaEsperaView::TelaEspera()->frameGeometry().center(), principal.frameGeometry().center());
         // Grown by a longer text once shown, it stays there.
-        TTelaEsperaView::Wait(QStringLiteral("x\ny\nz\nw"), TCor::Laranja, QString());
+        TTelaEsperaView::Wait(QStringLiteral("x\ny\nz\nw\nv\nu\nt"), TCor::Laranja, QString());
         QVERIFY(TTelaEsperaView::TelaEspera()->height() > 127);
         QCOMPARE(TTelaEsperaView::TelaEspera()->frameGeometry().center(), principal.frameGeometry().center());
     }
