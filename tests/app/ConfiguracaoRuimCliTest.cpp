@@ -126,7 +126,7 @@ TEST_F(ConfiguracaoRuimCli, BancoRemovidoOuTravadoPorOutroProcesso)
 
 TEST_F(ConfiguracaoRuimCli, BancoAbertoPeloServidorELidoPorEle)
 {
-    QUORVANE_EXIGE_SERVIDOR();
+    QUORVANE_EXIGE_SERVIDOR_DA_MAQUINA();
     // The usual holder of a database is the ERP's own server. When Config.ini names the file
     // itself, the client finds it locked and goes through the server on this machine instead.
     const auto banco = pasta / "banco.fdb";
@@ -162,7 +162,7 @@ TEST_F(ConfiguracaoRuimCli, CaminhoComAcentosBrancosEQuatroBytes)
 
 TEST_F(ConfiguracaoRuimCli, AuditoriaPeloCaminhoNaoTrancaOServidor)
 {
-    QUORVANE_EXIGE_SERVIDOR();
+    QUORVANE_EXIGE_SERVIDOR_DA_MAQUINA();
     // While the machine's server answers, a plain path goes through it, so that the ERP's own
     // clients still attach while a check runs (the embedded engine would hold the file alone).
     const auto banco = pasta / "sem-fim.fdb";
@@ -191,7 +191,7 @@ TEST_F(ConfiguracaoRuimCli, AuditoriaPeloCaminhoNaoTrancaOServidor)
 
 TEST_F(ConfiguracaoRuimCli, ServidorQueRecusaOUsuarioDeixaOMotorAbrir)
 {
-    QUORVANE_EXIGE_SERVIDOR();
+    QUORVANE_EXIGE_SERVIDOR_DA_MAQUINA();
     // scripts/test-server gives this file a security database where SYSDBA has another password:
     // not an ERP server set up the usual way. The embedded engine opens the file, as it did
     // before, and the runner says so (the file is empty: the start date cannot be read).

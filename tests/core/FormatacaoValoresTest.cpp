@@ -20,7 +20,8 @@ TEST(FormatoLocal, DadosDoQtParaPtBrEEnUs)
     EXPECT_EQ(br.separadorMilhar, u'.');
     const FormatoLocal us = FormatoEnUs();
     EXPECT_EQ(us.formatoDataCurta, QStringLiteral("M/d/yy"));
-    EXPECT_EQ(us.formatoHoraLonga, QStringLiteral("h:mm:ss AP"));
+    // Qt 6.4's data (Debian 12), or CLDR 42's in later Qt (Debian 13): the zone's "t" dropped from both.
+    EXPECT_TRUE(us.formatoHoraLonga == QStringLiteral("h:mm:ss AP") || us.formatoHoraLonga == QStringLiteral("h:mm:ss\u202FAp")) << us.formatoHoraLonga.toStdString();
     EXPECT_EQ(us.separadorDecimal, u'.');
     EXPECT_EQ(us.separadorMilhar, u',');
     EXPECT_EQ(FormatoLocal::De(QLocale(QLocale::German, QLocale::Germany)).separadorData, u'.');
@@ -102,7 +103,7 @@ TEST(FormatacaoValores, DatasEHorasNoLocal)
     EXPECT_EQ(FormatarData(data, us), QStringLiteral("3/1/23"));
     EXPECT_EQ(FormatarDataHora(data, QTime(0, 0), true, br), QStringLiteral("01/03/2023"));
     EXPECT_EQ(FormatarDataHora(data, QTime(14, 5, 9), false, br), QStringLiteral("01/03/2023 14:05:09"));
-    EXPECT_EQ(FormatarDataHora(data, QTime(14, 5, 9), false, us), QStringLiteral("3/1/23 2:05:09 PM"));
+    EXPECT_EQ(FormatarDataHora(data, QTime(14, 5, 9), false, us), QStringLiteral("3/1/23 2:05:09") + AntesDeAmPm() + QStringLiteral("PM"));
     EXPECT_EQ(FormatarDataCarga(data, br), QStringLiteral("01/03/2023"));
     EXPECT_EQ(FormatarDataCarga(data, FormatoLocal::De(QLocale(QLocale::German, QLocale::Germany))), QStringLiteral("01.03.2023"));
     EXPECT_EQ(FormatarDataFiltro(data), QStringLiteral("01.03.2023"));

@@ -250,7 +250,8 @@ TEST(VerificacoesNoLocalAmericano, ValoresNoFormatoDoLocal)
     QStringList textos;
     for (const auto& a : *analises->GetLogAlertasAndErros().FLista)
         textos << a.FAlerta;
-    EXPECT_TRUE(textos.contains(QStringLiteral("NF: 000302       Pedido: 8002 Data: 3/10/23 9:05:07 AM CFOP: 3101 Valor: 1,234,567.89")))
+    EXPECT_TRUE(textos.contains(QStringLiteral("NF: 000302       Pedido: 8002 Data: 3/10/23 9:05:07") + AntesDeAmPm() +
+                                QStringLiteral("AM CFOP: 3101 Valor: 1,234,567.89")))
         << textos.join(u'\n').toStdString();
 }
 

@@ -89,6 +89,9 @@ private:
 
 FormatoLocal FormatoPtBr();
 FormatoLocal FormatoEnUs();
+// What Qt's own en_US data puts between the time and AM/PM: a blank up to Qt 6.4 (Debian 12),
+// CLDR's narrow no-break space in later ones (Debian 13).
+QString AntesDeAmPm();
 
 // Conexao to one database for the life of the holder, through a Config.ini in a temporary folder.
 class ConexaoDeTeste {
