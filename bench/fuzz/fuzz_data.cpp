@@ -1,4 +1,5 @@
-// Any text as the start date: the reader either refuses it or returns a real date.
+// Any text as the start date: the reader either refuses it or returns a real date, which the
+// caption writes so that the same locale reads back the same day.
 #include "DataLocal.h"
 
 #include <QLocale>
@@ -19,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         if (data && (!data->isValid() || data->year() < 1 || data->year() > 9999))
             std::abort();
         if (data && Quorvane::FormatarDataFiltro(*data).size() != 10)
+            std::abort();
+        if (data && Quorvane::LerDataLocal(Quorvane::FormatarDataCarga(*data, formato), formato, QDate(2026, 12, 8)) != data)
             std::abort();
     }
     return 0;

@@ -123,8 +123,20 @@ std::optional<QDate> LerDataLocal(const QString& texto, const FormatoLocal& form
 
 QString FormatarDataCarga(QDate data, const FormatoLocal& formato)
 {
-    const QString sep(formato.separadorData);
-    return QLocale::c().toString(data, QStringLiteral("dd'%1'MM'%1'yyyy").arg(sep == u"'" ? QStringLiteral("''") : sep));
+    // In the order the date was read in, so that the locale reads back the same day.
+    const QString dia = QStringLiteral("%1").arg(data.day(), 2, 10, QLatin1Char('0'));
+    const QString mes = QStringLiteral("%1").arg(data.month(), 2, 10, QLatin1Char('0'));
+    const QString ano = QStringLiteral("%1").arg(data.year(), 4, 10, QLatin1Char('0'));
+    const QChar sep = formato.separadorData;
+    switch (OrdemDe(formato.formatoDataCurta)) {
+    case OrdemData::MesDiaAno:
+        return mes + sep + dia + sep + ano;
+    case OrdemData::AnoMesDia:
+        return ano + sep + mes + sep + dia;
+    case OrdemData::DiaMesAno:
+        break;
+    }
+    return dia + sep + mes + sep + ano;
 }
 
 QString FormatarDataFiltro(QDate data)

@@ -19,7 +19,8 @@ inline const QDate DiaZero(1899, 12, 30);
 // A trailing separator and blanks are passed over, and whatever follows a valid date is ignored.
 std::optional<QDate> LerDataLocal(const QString& texto, const FormatoLocal& formato, QDate hoje);
 
-// "dd/MM/yyyy" with the locale's date separator in place of the slash.
+// Two-digit day and month and four-digit year, in the order of LerDataLocal's reading and with the
+// locale's date separator: "dd/MM/yyyy" in pt_BR, "MM/dd/yyyy" in en_US, "yyyy-MM-dd" in sv_SE.
 QString FormatarDataCarga(QDate data, const FormatoLocal& formato);
 
 // The date as an SQL literal body: "dd.MM.yyyy", with dots whatever the locale.

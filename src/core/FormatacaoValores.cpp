@@ -242,8 +242,10 @@ QString FormatarDinheiro(double valor, const FormatoLocal& formato)
 {
     if (!std::isfinite(valor))
         return NaoFinito(valor);
+    // A binary amount is taken at the 15 digits a double holds faithfully, as a quantity is:
+    // more would print its noise (1e25 is 10000000000000000905969664).
     char texto[40];
-    std::snprintf(texto, sizeof texto, "%.17e", valor);
+    std::snprintf(texto, sizeof texto, "%.14e", valor);
     return Dinheiro(DeCientifico(texto), formato);
 }
 

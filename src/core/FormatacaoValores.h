@@ -23,7 +23,8 @@ QString FormatarDecimal(Inteiro128 escalado, int escala, const FormatoLocal& for
 // A FLOAT column too: its value, not its shortest single-precision digits.
 QString FormatarReal(double valor, const FormatoLocal& formato);
 // Money, "##,###,##0.00": two decimals rounded half away from zero on the amount's decimal form
-// taken to 18 significant digits; a negative amount that rounds to zero has no sign.
+// taken to 15 significant digits, as FormatarReal takes it; a negative amount that rounds to zero
+// has no sign.
 QString FormatarDinheiro(double valor, const FormatoLocal& formato);
 // Money from a fixed-point column: its exact decimal, rounded by the same rule.
 QString FormatarDinheiroDecimal(Inteiro128 escalado, int escala, const FormatoLocal& formato);

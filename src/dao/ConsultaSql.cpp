@@ -406,11 +406,10 @@ QString ConsultaSql::Texto(int indice) const
         return DecodificarTexto(reinterpret_cast<const char*>(p + 2), tamanho, c.charSet);
     }
     case SQL_TEXT: {
-        // Blank-padded to the widest character: keep n characters, counted as characters (a
-        // 4-byte UTF-8 one is two UTF-16 units). A single-byte set has nothing to cut.
+        // Blank-padded to the widest character. A single-byte set has nothing to cut.
         QString texto = DecodificarTexto(reinterpret_cast<const char*>(p), c.comprimento, c.charSet);
         if (c.caracteres < c.comprimento)
-            texto = PrimeirosCaracteres(texto, static_cast<qsizetype>(c.caracteres));
+            texto = SemPreenchimentoAlem(std::move(texto), static_cast<qsizetype>(c.caracteres));
         return texto;
     }
     default: {

@@ -1,7 +1,8 @@
 #include "DecodificacaoTexto.h"
 
-#include <QStringDecoder>
+#include "TabelasConjuntos.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -10,99 +11,69 @@ namespace Quorvane {
 
 namespace {
 
-// WIN1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned codes map to themselves,
-// as Windows' own conversion does. Decoded here rather than through ICU: it is the ERP's set and
-// the engine decodes it on almost every row.
-constexpr char16_t Win1252Alto[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+constexpr char32_t Substituto = 0xFFFD;
+
+// Which bytes are one-byte codes, which lead a two-byte code and which may follow a lead, as
+// Firebird's converter for the set splits its bytes (ICU's for GBK, CP943C and GB18030).
+struct Gramatica {
+    std::array<bool, 256> simples{};
+    std::array<bool, 256> lider{};
+    std::array<bool, 256> seguinte{};
+    bool quatroBytes = false; // GB18030: lead, 30..39, lead, 30..39
 };
 
-// NeXTSTEP's upper half as Firebird maps it; ICU and iconv have no such set.
-constexpr char16_t NextAlto[128] = {
-    0x00A0, 0x00C0, 0x00C1, 0x00C2, 0x00C3, 0x00C4, 0x00C5, 0x00C7, 0x00C8, 0x00C9, 0x00CA, 0x00CB, 0x00CC,
-    0x00CD, 0x00CE, 0x00CF, 0x00D0, 0x00D1, 0x00D2, 0x00D3, 0x00D4, 0x00D5, 0x00D6, 0x00D9, 0x00DA, 0x00DB,
-    0x00DC, 0x00DD, 0x00DE, 0x00B5, 0x00D7, 0x00F7, 0x00A9, 0x00A1, 0x00A2, 0x00A3, 0x2044, 0x00A5, 0x0192,
-    0x00A7, 0x00A4, 0x2019, 0x201C, 0x00AB, 0x2039, 0x203A, 0xFB01, 0xFB02, 0x00AE, 0x2013, 0x2020, 0x2021,
-    0x00B7, 0x00A6, 0x00B6, 0x2022, 0x201A, 0x201E, 0x201D, 0x00BB, 0x2026, 0x2030, 0x00AC, 0x00BF, 0x00B9,
-    0x02CB, 0x00B4, 0x02C6, 0x02DC, 0x00AF, 0x02D8, 0x02D9, 0x00A8, 0x00B2, 0x02DA, 0x00B8, 0x00B3, 0x02DD,
-    0x02DB, 0x02C7, 0x2014, 0x00B1, 0x00BC, 0x00BD, 0x00BE, 0x00E0, 0x00E1, 0x00E2, 0x00E3, 0x00E4, 0x00E5,
-    0x00E7, 0x00E8, 0x00E9, 0x00EA, 0x00EB, 0x00EC, 0x00C6, 0x00ED, 0x00AA, 0x00EE, 0x00EF, 0x00F0, 0x00F1,
-    0x0141, 0x00D8, 0x0152, 0x00BA, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00E6, 0x00F9, 0x00FA, 0x00FB,
-    0x0131, 0x00FC, 0x00FD, 0x0142, 0x00F8, 0x0153, 0x00DF, 0x00FE, 0x00FF, 0xFFFD, 0xFFFD,
+struct Faixa {
+    unsigned de, ate;
 };
 
-struct Correcao {
-    unsigned char byte;
-    char16_t caractere;
-};
+template <std::size_t N>
+constexpr std::array<bool, 256> Bytes(const Faixa (&faixas)[N])
+{
+    std::array<bool, 256> bytes{};
+    for (const Faixa& f : faixas)
+        for (unsigned b = f.de; b <= f.ate; ++b)
+            bytes[b] = true;
+    return bytes;
+}
 
-// Every character set of Firebird 3 (RDB$CHARACTER_SETS), with the ICU converter that reads it.
+constexpr Faixa Ascii[] = {{0x00, 0x7F}};
+constexpr Gramatica Sjis{Bytes({{0x00, 0x7F}, {0xA0, 0xDF}}), Bytes({{0x80, 0x9F}, {0xE0, 0xEF}}), Bytes({{0x40, 0xFC}})};
+constexpr Gramatica Eucj{Bytes(Ascii), Bytes({{0x80, 0xFF}}), Bytes({{0x80, 0xFF}})};
+constexpr Gramatica Ksc{Bytes(Ascii), Bytes({{0x80, 0xFF}}), Bytes({{0x41, 0xFF}})};
+constexpr Gramatica Big5{Bytes(Ascii), Bytes({{0xA1, 0xFE}}), Bytes({{0x40, 0xFE}})};
+constexpr Gramatica Gb2312{Bytes(Ascii), Bytes({{0xA1, 0xFE}}), Bytes({{0xA1, 0xFE}})};
+constexpr Gramatica Gbk{Bytes({{0x00, 0x80}, {0xFF, 0xFF}}), Bytes({{0x81, 0xFE}}), Bytes({{0x40, 0x7E}, {0x80, 0xFE}})};
+constexpr Gramatica Cp943c{Bytes({{0x00, 0x80}, {0xA0, 0xDF}, {0xFD, 0xFF}}), Bytes({{0x81, 0x9F}, {0xE0, 0xFC}}),
+                           Bytes({{0x40, 0x7E}, {0x80, 0xFC}})};
+constexpr Gramatica Gb18030{Gbk.simples, Gbk.lider, Gbk.seguinte, true};
+
+// Every character set of Firebird 3 (RDB$CHARACTER_SETS).
 struct Conjunto {
     unsigned id;
     const char* nome;
     unsigned bytesPorCaractere;
-    const char* conversor;           // ICU's name; null where decoded here
-    std::array<Correcao, 4> correcoes; // unused entries are {0, 0}
+    const Gramatica* gramatica; // multi-byte sets decoded by table
 };
 
-// Where Firebird's own table differs from ICU's on a byte it defines, Firebird's wins: that is
-// the character the ERP stored. Below 0x80 every single-byte set is ASCII in Firebird (ICU's IBM
-// code pages swap 0x1A, 0x1C and 0x7F).
 constexpr std::array<Conjunto, 52> Conjuntos = {{
-    {0, "NONE", 1, nullptr, {}},
-    {1, "OCTETS", 1, nullptr, {}},
-    {2, "ASCII", 1, nullptr, {}},
-    {3, "UNICODE_FSS", 3, nullptr, {}},
-    {4, "UTF8", 4, nullptr, {}},
-    {5, "SJIS_0208", 2, "Shift_JIS", {}},
-    {6, "EUCJ_0208", 2, "EUC-JP", {}},
-    {9, "DOS737", 1, "IBM737", {}},
-    {10, "DOS437", 1, "IBM437", {{{0xE6, 0x00B5}}}},
-    {11, "DOS850", 1, "IBM850", {}},
-    {12, "DOS865", 1, "IBM865", {{{0xE6, 0x00B5}}}},
-    {13, "DOS860", 1, "IBM860", {{{0xE6, 0x00B5}}}},
-    {14, "DOS863", 1, "IBM863", {{{0xE6, 0x00B5}}}},
-    {15, "DOS775", 1, "IBM775", {}},
-    {16, "DOS858", 1, "IBM00858", {}},
-    {17, "DOS862", 1, "IBM862", {{{0xE6, 0x00B5}}}},
-    {18, "DOS864", 1, "IBM864", {{{0x25, 0x066A}, {0xD7, 0xFEC1}, {0xD8, 0xFEC5}, {0xF1, 0x0651}}}},
-    {19, "NEXT", 1, nullptr, {}},
-    {21, "ISO8859_1", 1, nullptr, {}},
-    {22, "ISO8859_2", 1, "ISO-8859-2", {}},
-    {23, "ISO8859_3", 1, "ISO-8859-3", {}},
-    {34, "ISO8859_4", 1, "ISO-8859-4", {}},
-    {35, "ISO8859_5", 1, "ISO-8859-5", {}},
-    {36, "ISO8859_6", 1, "ISO-8859-6", {}},
-    {37, "ISO8859_7", 1, "ISO-8859-7", {{{0xA1, 0x02BD}, {0xA2, 0x02BC}}}},
-    {38, "ISO8859_8", 1, "ISO-8859-8", {{{0xAF, 0x203E}}}},
-    {39, "ISO8859_9", 1, "ISO-8859-9", {}},
-    {40, "ISO8859_13", 1, "ISO-8859-13", {}},
-    {44, "KSC_5601", 2, "windows-949", {}},
-    {45, "DOS852", 1, "IBM852", {{{0xAA, 0x00AC}}}},
-    {46, "DOS857", 1, "IBM857", {}},
-    {47, "DOS861", 1, "IBM861", {{{0xE6, 0x00B5}}}},
-    {48, "DOS866", 1, "IBM866", {}},
-    {49, "DOS869", 1, "IBM869", {{{0x88, 0x00B7}, {0xEF, 0x0384}}}},
-    {50, "CYRL", 1, "windows-1251", {}},
-    {51, "WIN1250", 1, "windows-1250", {}},
-    {52, "WIN1251", 1, "windows-1251", {}},
-    {53, "WIN1252", 1, nullptr, {}},
-    {54, "WIN1253", 1, "windows-1253", {}},
-    {55, "WIN1254", 1, "windows-1254", {}},
-    {56, "BIG_5", 2, "Big5", {}},
-    {57, "GB_2312", 2, "GB2312", {}},
-    {58, "WIN1255", 1, "windows-1255", {}},
-    {59, "WIN1256", 1, "windows-1256", {}},
-    {60, "WIN1257", 1, "windows-1257", {}},
-    {63, "KOI8R", 1, "KOI8-R", {}},
-    {64, "KOI8U", 1, "KOI8-U", {{{0xAE, 0x045E}, {0xBE, 0x040E}}}},
-    {65, "WIN1258", 1, "windows-1258", {}},
-    {66, "TIS620", 1, "TIS-620", {}},
-    {67, "GBK", 2, "GBK", {}},
-    {68, "CP943C", 2, "ibm-943_P15A-2003", {}},
-    {69, "GB18030", 4, "GB18030", {}},
+    {0, "NONE", 1, nullptr},        {1, "OCTETS", 1, nullptr},      {2, "ASCII", 1, nullptr},
+    {3, "UNICODE_FSS", 3, nullptr}, {4, "UTF8", 4, nullptr},        {5, "SJIS_0208", 2, &Sjis},
+    {6, "EUCJ_0208", 2, &Eucj},     {9, "DOS737", 1, nullptr},      {10, "DOS437", 1, nullptr},
+    {11, "DOS850", 1, nullptr},     {12, "DOS865", 1, nullptr},     {13, "DOS860", 1, nullptr},
+    {14, "DOS863", 1, nullptr},     {15, "DOS775", 1, nullptr},     {16, "DOS858", 1, nullptr},
+    {17, "DOS862", 1, nullptr},     {18, "DOS864", 1, nullptr},     {19, "NEXT", 1, nullptr},
+    {21, "ISO8859_1", 1, nullptr},  {22, "ISO8859_2", 1, nullptr},  {23, "ISO8859_3", 1, nullptr},
+    {34, "ISO8859_4", 1, nullptr},  {35, "ISO8859_5", 1, nullptr},  {36, "ISO8859_6", 1, nullptr},
+    {37, "ISO8859_7", 1, nullptr},  {38, "ISO8859_8", 1, nullptr},  {39, "ISO8859_9", 1, nullptr},
+    {40, "ISO8859_13", 1, nullptr}, {44, "KSC_5601", 2, &Ksc},      {45, "DOS852", 1, nullptr},
+    {46, "DOS857", 1, nullptr},     {47, "DOS861", 1, nullptr},     {48, "DOS866", 1, nullptr},
+    {49, "DOS869", 1, nullptr},     {50, "CYRL", 1, nullptr},       {51, "WIN1250", 1, nullptr},
+    {52, "WIN1251", 1, nullptr},    {53, "WIN1252", 1, nullptr},    {54, "WIN1253", 1, nullptr},
+    {55, "WIN1254", 1, nullptr},    {56, "BIG_5", 2, &Big5},        {57, "GB_2312", 2, &Gb2312},
+    {58, "WIN1255", 1, nullptr},    {59, "WIN1256", 1, nullptr},    {60, "WIN1257", 1, nullptr},
+    {63, "KOI8R", 1, nullptr},      {64, "KOI8U", 1, nullptr},      {65, "WIN1258", 1, nullptr},
+    {66, "TIS620", 1, nullptr},     {67, "GBK", 2, &Gbk},           {68, "CP943C", 2, &Cp943c},
+    {69, "GB18030", 4, &Gb18030},
 }};
 
 // Each id's place in Conjuntos, found at compile time: the look-up runs for every text value.
@@ -121,41 +92,60 @@ const Conjunto* ConjuntoDe(unsigned charSet)
     return posicao == SemConjunto ? nullptr : &Conjuntos[posicao];
 }
 
-using Tabela = std::array<char16_t, 256>;
+// The generated runs of one set, found once.
+struct Trechos {
+    const TabelasConjuntos::Trecho* inicio = nullptr;
+    const TabelasConjuntos::Trecho* fim = nullptr;
+};
 
-// A single-byte set as a table built once from ICU's decoding of each byte, so that a value is
-// decoded by plain look-ups on any thread.
-Tabela CriarTabela(const Conjunto& conjunto)
+Trechos TrechosDe(unsigned id)
 {
-    Tabela tabela{};
-    for (unsigned b = 0; b < 0x80; ++b)
-        tabela[b] = static_cast<char16_t>(b);
-    for (unsigned b = 0x80; b < 0x100; ++b) {
-        if (conjunto.id == 19) {
-            tabela[b] = NextAlto[b - 0x80];
-            continue;
+    static const std::array<Trechos, 256> todos = [] {
+        std::array<Trechos, 256> t{};
+        for (std::size_t i = 0; i < TabelasConjuntos::QuantasTabelas; ++i) {
+            const TabelasConjuntos::Tabela& tabela = TabelasConjuntos::Tabelas[i];
+            t[tabela.id] = {TabelasConjuntos::Trechos + tabela.primeiro, TabelasConjuntos::Trechos + tabela.primeiro + tabela.quantos};
         }
-        QStringDecoder decodificador(conjunto.conversor);
-        const char byte = static_cast<char>(b);
-        const QString caractere = decodificador.decode(QByteArrayView(&byte, 1));
-        tabela[b] = caractere.size() == 1 ? caractere[0].unicode() : char16_t(QChar::ReplacementCharacter);
-    }
-    for (const Correcao& c : conjunto.correcoes)
-        if (c.caractere)
-            tabela[c.byte] = c.caractere;
-    return tabela;
+        return t;
+    }();
+    return todos[id & 0xFF];
 }
 
-const Tabela& TabelaDe(const Conjunto& conjunto)
+char32_t Procurar(const Trechos& trechos, std::uint32_t chave)
 {
-    static std::array<std::unique_ptr<Tabela>, 70> tabelas = [] {
-        std::array<std::unique_ptr<Tabela>, 70> todas;
-        for (const Conjunto& c : Conjuntos)
-            if (c.bytesPorCaractere == 1 && (c.conversor || c.id == 19))
-                todas[c.id] = std::make_unique<Tabela>(CriarTabela(c));
+    // The last run that begins at or before the key.
+    const auto depois = std::upper_bound(trechos.inicio, trechos.fim, chave,
+                                         [](std::uint32_t c, const TabelasConjuntos::Trecho& t) { return c < t.chave; });
+    if (depois == trechos.inicio)
+        return Substituto;
+    const TabelasConjuntos::Trecho& t = *(depois - 1);
+    const std::uint32_t posicao = chave - t.chave;
+    if (posicao >= t.quantos)
+        return Substituto;
+    if (t.valor & TabelasConjuntos::TrechoLinear)
+        return (t.valor & ~TabelasConjuntos::TrechoLinear) + posicao;
+    return TabelasConjuntos::Caracteres[t.valor + posicao];
+}
+
+using Tabela = std::array<char16_t, 256>;
+
+// A single-byte set as 256 characters, built once from its runs, so that a value is decoded by
+// plain look-ups on any thread.
+const Tabela* TabelaDe(unsigned id)
+{
+    static const std::array<std::unique_ptr<Tabela>, 256> tabelas = [] {
+        std::array<std::unique_ptr<Tabela>, 256> todas;
+        for (const Conjunto& c : Conjuntos) {
+            if (c.bytesPorCaractere != 1 || !TrechosDe(c.id).inicio)
+                continue;
+            auto tabela = std::make_unique<Tabela>();
+            for (unsigned b = 0; b < 256; ++b)
+                (*tabela)[b] = static_cast<char16_t>(Procurar(TrechosDe(c.id), b));
+            todas[c.id] = std::move(tabela);
+        }
         return todas;
     }();
-    return *tabelas[conjunto.id];
+    return tabelas[id & 0xFF].get();
 }
 
 QString PorTabela(const char* bytes, std::size_t tamanho, const Tabela& tabela)
@@ -167,68 +157,124 @@ QString PorTabela(const char* bytes, std::size_t tamanho, const Tabela& tabela)
     return texto;
 }
 
-QString DeWin1252(const char* bytes, std::size_t tamanho)
-{
-    QString texto(static_cast<qsizetype>(tamanho), Qt::Uninitialized);
-    QChar* destino = texto.data();
-    for (std::size_t i = 0; i < tamanho; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        destino[i] = (b >= 0x80 && b < 0xA0) ? QChar(Win1252Alto[b - 0x80]) : QChar(b);
-    }
-    return texto;
-}
+// Decoded text is never longer in UTF-16 units than its bytes: it is written into a buffer of
+// that size, cut to length at the end.
+class Escrita {
+public:
+    explicit Escrita(std::size_t bytes) : texto_(static_cast<qsizetype>(bytes), Qt::Uninitialized), p_(texto_.data()) {}
 
-QString DeAscii(const char* bytes, std::size_t tamanho)
-{
-    QString texto(static_cast<qsizetype>(tamanho), Qt::Uninitialized);
-    QChar* destino = texto.data();
-    for (std::size_t i = 0; i < tamanho; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        destino[i] = b < 0x80 ? QChar(b) : QChar(QChar::ReplacementCharacter);
+    void operator<<(char32_t c)
+    {
+        if (c >= 0x10000) {
+            *p_++ = QChar(QChar::highSurrogate(c));
+            *p_++ = QChar(QChar::lowSurrogate(c));
+        } else {
+            *p_++ = QChar(static_cast<char16_t>(c));
+        }
     }
-    return texto;
-}
 
-// A surrogate without its pair becomes U+FFFD: strict readers of our JSON and XML refuse it.
-QString SemSurrogatesSoltos(QString texto)
+    QString Texto() &&
+    {
+        texto_.truncate(p_ - texto_.constData());
+        return std::move(texto_);
+    }
+
+private:
+    QString texto_;
+    QChar* p_;
+};
+
+QString PorGramatica(const unsigned char* b, std::size_t tamanho, const Gramatica& g, const Trechos& trechos)
 {
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (c.isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+    Escrita texto(tamanho);
+    const auto digito = [](unsigned char c) { return c >= 0x30 && c <= 0x39; };
+    for (std::size_t i = 0; i < tamanho;) {
+        const unsigned char c = b[i];
+        if (g.quatroBytes && g.lider[c] && i + 3 < tamanho && digito(b[i + 1]) && g.lider[b[i + 2]] && digito(b[i + 3])) {
+            const std::uint32_t ordem = (((c - 0x81u) * 10 + (b[i + 1] - 0x30u)) * 126 + (b[i + 2] - 0x81u)) * 10 + (b[i + 3] - 0x30u);
+            texto << Procurar(trechos, TabelasConjuntos::PrimeiraChaveDe4Bytes + ordem);
+            i += 4;
+        } else if (g.lider[c] && i + 1 < tamanho && g.seguinte[b[i + 1]]) {
+            texto << Procurar(trechos, (std::uint32_t(c) << 8) | b[i + 1]);
+            i += 2;
+        } else {
+            // A lead without its trail is one bad byte; what follows it is read on its own.
+            const char32_t simples = g.simples[c] ? Procurar(trechos, c) : Substituto;
+            texto << (simples < 0x10000 ? simples : Substituto); // one byte, one unit of the buffer
             ++i;
-        else if (c.isSurrogate())
-            texto[i] = QChar::ReplacementCharacter;
+        }
     }
-    return texto;
+    return std::move(texto).Texto();
+}
+
+// UTF-8 as Firebird validates it: no overlong form, no surrogate, nothing above U+10FFFF. Each
+// maximal bad subsequence is one U+FFFD; a byte-order mark is a character like any other.
+// UNICODE_FSS is the same encoding limited to three bytes, which the same reading accepts.
+QString DeUtf8(const unsigned char* b, std::size_t tamanho)
+{
+    Escrita texto(tamanho);
+    for (std::size_t i = 0; i < tamanho;) {
+        const unsigned char c = b[i];
+        if (c < 0x80) {
+            texto << c;
+            ++i;
+            continue;
+        }
+        unsigned seguintes = 0;
+        char32_t valor = 0;
+        unsigned char menor = 0x80, maior = 0xBF; // the second byte's range
+        if (c >= 0xC2 && c <= 0xDF) {
+            seguintes = 1, valor = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            seguintes = 2, valor = c & 0x0F;
+            menor = c == 0xE0 ? 0xA0 : 0x80;
+            maior = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            seguintes = 3, valor = c & 0x07;
+            menor = c == 0xF0 ? 0x90 : 0x80;
+            maior = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            texto << Substituto;
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        bool completo = true;
+        for (unsigned n = 0; n < seguintes; ++n, ++j) {
+            const unsigned char s = j < tamanho ? b[j] : 0;
+            if (j >= tamanho || s < (n == 0 ? menor : 0x80) || s > (n == 0 ? maior : 0xBF)) {
+                completo = false;
+                break;
+            }
+            valor = (valor << 6) | (s & 0x3F);
+        }
+        texto << (completo ? valor : Substituto);
+        i = j;
+    }
+    return std::move(texto).Texto();
 }
 
 } // namespace
 
 QString DecodificarTexto(const char* bytes, std::size_t tamanho, unsigned charSet)
 {
-    // The sets decoded here need no table entry; ids Firebird does not have read as NONE.
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
     switch (charSet & 0xFF) {
     case CharSet::Utf8:
     case CharSet::UnicodeFss:
-        return QString::fromUtf8(bytes, static_cast<qsizetype>(tamanho));
-    case CharSet::Iso8859_1:
+        return DeUtf8(b, tamanho);
     case CharSet::Octets:
+        // Bytes without a character set are shown one for one.
         return QString::fromLatin1(bytes, static_cast<qsizetype>(tamanho));
-    case CharSet::Ascii:
-        return DeAscii(bytes, tamanho);
-    case CharSet::None:
-    case CharSet::Win1252:
-        return DeWin1252(bytes, tamanho);
     default:
         break;
     }
     const Conjunto* conjunto = ConjuntoDe(charSet);
-    if (!conjunto)
-        return DeWin1252(bytes, tamanho);
-    if (conjunto->bytesPorCaractere == 1)
-        return PorTabela(bytes, tamanho, TabelaDe(*conjunto));
-    QStringDecoder decodificador(conjunto->conversor);
-    return SemSurrogatesSoltos(decodificador.decode(QByteArrayView(bytes, static_cast<qsizetype>(tamanho))));
+    if (conjunto && conjunto->gramatica)
+        return PorGramatica(b, tamanho, *conjunto->gramatica, TrechosDe(conjunto->id));
+    // NONE and ids Firebird does not have are the ERP's usual WIN1252.
+    const Tabela* tabela = conjunto ? TabelaDe(conjunto->id) : nullptr;
+    return PorTabela(bytes, tamanho, tabela ? *tabela : *TabelaDe(CharSet::Win1252));
 }
 
 unsigned BytesPorCaractere(unsigned charSet)
@@ -243,13 +289,19 @@ QString NomeDoCharSet(unsigned charSet)
     return conjunto ? QString::fromLatin1(conjunto->nome) : QString();
 }
 
-QString PrimeirosCaracteres(const QString& texto, qsizetype caracteres)
+QString SemPreenchimentoAlem(QString texto, qsizetype caracteres)
 {
-    qsizetype unidades = 0;
-    for (qsizetype n = 0; n < caracteres && unidades < texto.size(); ++n)
-        unidades += (texto[unidades].isHighSurrogate() && unidades + 1 < texto.size() &&
-                     texto[unidades + 1].isLowSurrogate()) ? 2 : 1;
-    return texto.left(unidades);
+    qsizetype contados = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i)
+        if (!texto[i].isLowSurrogate() || i == 0 || !texto[i - 1].isHighSurrogate())
+            ++contados;
+    qsizetype fim = texto.size();
+    while (contados > caracteres && fim > 0 && texto[fim - 1] == u' ') {
+        --fim;
+        --contados;
+    }
+    texto.truncate(fim);
+    return texto;
 }
 
 } // namespace Quorvane

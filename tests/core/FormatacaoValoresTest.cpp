@@ -37,9 +37,14 @@ TEST(FormatacaoValores, DinheiroArredondaMetadeLongeDoZero)
     EXPECT_EQ(FormatarDinheiro(0.0, br), QStringLiteral("0,00"));
     EXPECT_EQ(FormatarDinheiro(-0.0, br), QStringLiteral("0,00"));
     EXPECT_EQ(FormatarDinheiro(0.994, br), QStringLiteral("0,99"));
-    // The double nearest 0.995 is 0.99499999999999999556: to 18 digits 0.994999999999999996.
-    EXPECT_EQ(FormatarDinheiro(0.995, br), QStringLiteral("0,99"));
+    // The double nearest 0.995 is 0.99499999999999999556: to 15 digits it is 0.995, as a
+    // quantity shows it and as a NUMERIC column holding it rounds.
+    EXPECT_EQ(FormatarDinheiro(0.995, br), QStringLiteral("1,00"));
+    EXPECT_EQ(FormatarDinheiro(2.675, br), QStringLiteral("2,68"));
     EXPECT_EQ(FormatarDinheiro(999.995, br), QStringLiteral("1.000,00"));
+    // Beyond 1e20 too: 15 digits, then zeros, never the binary value's noise.
+    EXPECT_EQ(FormatarDinheiro(1e25, br), QStringLiteral("10.000.000.000.000.000.000.000.000,00"));
+    EXPECT_EQ(FormatarDinheiro(-1.2345678901234567e21, br), QStringLiteral("-1.234.567.890.123.460.000.000,00"));
     EXPECT_EQ(FormatarDinheiro(1234567.891, br), QStringLiteral("1.234.567,89"));
     EXPECT_EQ(FormatarDinheiro(-1234.5, br), QStringLiteral("-1.234,50"));
     EXPECT_EQ(FormatarDinheiro(123456789012.0, br), QStringLiteral("123.456.789.012,00"));

@@ -18,7 +18,14 @@ TEST(DecodificacaoTexto, CadaConjuntoPeloSeu)
 
 TEST(DecodificacaoTexto, BytesInvalidosNaoQuebram)
 {
-    EXPECT_EQ(DecodificarTexto("a\xFF\xC3", 3, CharSet::Utf8).left(1), QStringLiteral("a"));
+    // Each maximal bad sequence is one U+FFFD; a byte-order mark is a character like any other.
+    EXPECT_EQ(DecodificarTexto("a\xFF\xE2\x82", 4, CharSet::Utf8), QStringLiteral("a\uFFFD\uFFFD"));
+    EXPECT_EQ(DecodificarTexto("\xED\xA0\x80", 3, CharSet::Utf8), QStringLiteral("\uFFFD\uFFFD\uFFFD"));
+    EXPECT_EQ(DecodificarTexto("\xEF\xBB\xBF" "A", 4, CharSet::Utf8), QStringLiteral("\uFEFFA"));
+    EXPECT_EQ(DecodificarTexto("\xEF\xBB\xBF" "A", 4, CharSet::UnicodeFss), QStringLiteral("\uFEFFA"));
+    // A lead byte without its trail; a code the set leaves empty.
+    EXPECT_EQ(DecodificarTexto("\x88" "A\x88", 3, 56 /* BIG_5 */), QStringLiteral("\uFFFDA\uFFFD"));
+    EXPECT_EQ(DecodificarTexto("\x81", 1, CharSet::Win1252), QStringLiteral("\uFFFD"));
     EXPECT_EQ(DecodificarTexto("a\xFF", 2, CharSet::Ascii), QStringLiteral("a\uFFFD"));
     EXPECT_EQ(DecodificarTexto("", 0, CharSet::Utf8), QString());
 }
