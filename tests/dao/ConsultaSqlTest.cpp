@@ -185,9 +185,11 @@ TEST_F(ConsultaSqlTest, CharCortadoPorCaracteresECadaConjuntoComSeuNomeELargura)
     EXPECT_EQ(consulta.Texto(0), QStringLiteral("ab😀"));
     EXPECT_EQ(consulta.Texto(1), QStringLiteral("😀😀a"));
     // Only blanks go: characters beyond n stay, as Firebird returns them.
-    Abrir(QStringLiteral("SELECT C FROM KATAKANA ORDER BY ID"));
-    EXPECT_EQ(consulta.Texto(0), QStringLiteral("ｱｲｳ"));
-    consulta.Proximo();
+    Abrir(QStringLiteral("SELECT C, ID FROM KATAKANA ORDER BY ID"));
+    if (consulta.Inteiro(1) == 1) { // not on Firebird 4, which refuses to store it
+        EXPECT_EQ(consulta.Texto(0), QStringLiteral("ｱｲｳ"));
+        consulta.Proximo();
+    }
     EXPECT_EQ(consulta.Texto(0), QStringLiteral("ｱ "));
 
     // Every set the database knows (how each decodes: RepertorioConjuntosTest).
