@@ -13,7 +13,7 @@ namespace Quorvane {
 // Returns the read end (non-blocking), or -1 when no pipe could be made. Each call puts the
 // handlers in place again: the Firebird client puts handlers of its own on these signals when it
 // loads, which shut the client down on a thread of theirs and then call the ones that were there
-// before.
+// before. A signal ignored when the first call came (nohup's SIGHUP) stays ignored.
 int InstalarSinaisDeEncerramento();
 
 // The last resort behind each program's orderly end: from the first stop signal on, a thread of

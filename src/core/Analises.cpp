@@ -1,5 +1,6 @@
 #include "Analises.h"
 
+#include "AvisosAntesDaAnalise.h"
 #include "ConexaoSql.h"
 #include "ConsultaSql.h"
 #include "DataLocal.h"
@@ -10,16 +11,6 @@
 #include "VigiaDaVerificacao.h"
 
 namespace Quorvane {
-
-namespace {
-
-// The engine's process-wide state.
-std::unique_ptr<ConsultaSql> QryAnalise;
-TListaLogAlertasAndErros ListaLogAlertasAndErros;
-TLogAlertasAndErros LogAlertasAndErros;
-QDate DataCargaInicial; // invalid: no start date (day 0)
-
-} // namespace
 
 std::shared_ptr<iAnalises> TAnalises::New(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog)
 {
@@ -65,14 +56,8 @@ void TAnalises::Create(bool lerDataCarga)
     QryAnalise->Fechar();
 }
 
-TAnalises::~TAnalises()
-{
-    vigia_.reset();
-    ListaLogAlertasAndErros.clear();
-    ListaLogAlertasAndErros.shrink_to_fit();
-    LogAlertasAndErros = {};
-    QryAnalise.reset();
-}
+// The watch goes first: it may be touching the connection the query runs on.
+TAnalises::~TAnalises() = default;
 
 iAnalises& TAnalises::LimparLog()
 {
@@ -100,13 +85,15 @@ TListaLogAlertasAndErros TAnalises::AchadosDe(const Verificacao& verificacao)
 
 void TAnalises::Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffer)
 {
-    // The state is the process's: an engine destroyed before this one took it with it.
-    if (!QryAnalise || !LogAlertasAndErros.FLista)
-        throw Erro(QStringLiteral("O motor de análises foi encerrado"));
+    Vigiado([&] { ExecutarVerificacao(verificacao, *QryAnalise, DataCargaInicial, formato_, buffer); });
+}
+
+void TAnalises::Vigiado(const std::function<void()>& trabalho)
+{
     if (vigia_->Cancelada())
         throw ErroAnaliseCancelada();
-    // The attachment was cut to stop the check before: replaced here, before the watch starts,
-    // so that the watch never sees it change.
+    // The attachment was cut to stop the statement before: replaced here, before the watch
+    // starts, so that the watch never sees it change.
     if (ConexaoSql* conexao = QryAnalise->Conexao(); conexao && conexao->Abortada())
         conexao->Reconectar();
 
@@ -122,13 +109,34 @@ void TAnalises::Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffe
         }
     };
     try {
-        ExecutarVerificacao(verificacao, *QryAnalise, DataCargaInicial, formato_, buffer);
+        trabalho();
     } catch (...) {
-        // A check stopped on purpose fails for that reason, not with what the client said.
+        // A statement stopped on purpose fails for that reason, not with what the client said.
         parado();
         throw;
     }
     parado();
+}
+
+const std::vector<const Verificacao*>& TAnalises::Verificacoes() const
+{
+    return VerificacoesNaOrdemDeExecucao();
+}
+
+QStringList TAnalises::LerAvisos(const std::vector<const Verificacao*>& verificacoes)
+{
+    QStringList avisos;
+    try {
+        Vigiado([&] { AvisosAntesDaAnalise(*QryAnalise, verificacoes, avisos); });
+    } catch (const ErroAnaliseCancelada&) {
+        throw;
+    } catch (const ErroTempoEsgotado&) {
+        avisos << QStringLiteral("Tempo limite esgotado: a leitura dos avisos foi cancelada, e eles podem estar incompletos.");
+    } catch (const Erro& e) {
+        // Only advice: the checks report the database's trouble themselves.
+        avisos << QStringLiteral("Não foi possível ler as tabelas de sistema para os avisos: %1").arg(e.Mensagem());
+    }
+    return avisos;
 }
 
 void TAnalises::Cancelar()

@@ -4,14 +4,18 @@
 #include "Interfaces.h"
 #include "TelaLog.h"
 
+#include <QDate>
+
+#include <functional>
 #include <memory>
 
 namespace Quorvane {
 
+class ConsultaSql;
 class VigiaDaVerificacao;
 
-// The analysis engine. Its state is the process's one query (QryAnalise), result log
-// (LogAlertasAndErros) and start date (DataCargaInicial); the program creates one engine.
+// The analysis engine: its query (QryAnalise), result log (LogAlertasAndErros) and start date
+// (DataCargaInicial) are its own, so that one engine's end leaves another as it was.
 class TAnalises final : public iAnalises {
 public:
     // Binds the query to Conexao and reads the start date. If that fails, the half-built engine
@@ -36,6 +40,8 @@ public:
     QString GetDataCargaInicial() override;
 
     iAnalises& Executar(const Verificacao& verificacao) override;
+    const std::vector<const Verificacao*>& Verificacoes() const override;
+    QStringList LerAvisos(const std::vector<const Verificacao*>& verificacoes) override;
     TLogAlertasAndErros& GetLogAlertasAndErros() override;
     TListaLogAlertasAndErros AchadosDe(const Verificacao& verificacao) override;
     void Cancelar() override;
@@ -44,9 +50,14 @@ public:
 private:
     TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog);
     void Create(bool lerDataCarga = true);
-    // Every check runs here: on a live attachment, watched, stopped when asked.
     void Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffer);
+    // Every statement runs here: on a live attachment, watched, stopped when asked.
+    void Vigiado(const std::function<void()>& trabalho);
 
+    std::unique_ptr<ConsultaSql> QryAnalise;
+    TListaLogAlertasAndErros ListaLogAlertasAndErros;
+    TLogAlertasAndErros LogAlertasAndErros;
+    QDate DataCargaInicial; // invalid: no start date (day 0)
     FormatoLocal formato_;
     std::shared_ptr<iTelaLog> telaLog_;
     std::optional<std::chrono::milliseconds> tempoLimite_;

@@ -1,35 +1,39 @@
 #include "ComparacaoAchados.h"
 
-#include <QHash>
-#include <QStringView>
+#include "ChaveDoAchado.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace Quorvane {
 
 namespace {
 
-// A finding's identity, as views of texts that outlive the comparison: no text is copied.
-struct Identidade {
-    QStringView verificacao;
-    QStringView alerta;
-    QStringView erro;
-    QStringView correcao;
+// The baseline's keys not matched yet: each key once per finding, sorted, with a mark once matched.
+class Pendentes {
+public:
+    explicit Pendentes(const std::vector<std::uint64_t>& chaves) : chaves_(chaves), usadas_(chaves.size(), false) {}
 
-    bool operator==(const Identidade&) const = default;
-};
-
-struct HashIdentidade {
-    std::size_t operator()(const Identidade& i) const noexcept
+    // Matches one finding of this key, if one is left.
+    bool Tomar(std::uint64_t chave)
     {
-        return qHashMulti(0, i.verificacao, i.alerta, i.erro, i.correcao);
+        auto i = std::lower_bound(chaves_.begin(), chaves_.end(), chave);
+        for (; i != chaves_.end() && *i == chave; ++i) {
+            const auto indice = static_cast<std::size_t>(i - chaves_.begin());
+            if (!usadas_[indice]) {
+                usadas_[indice] = true;
+                ++quantasUsadas_;
+                return true;
+            }
+        }
+        return false;
     }
-};
+    bool Restam() const { return quantasUsadas_ < chaves_.size(); }
 
-Identidade IdentidadeDe(const QString& verificacao, const TLogAlertasAndErros& achado)
-{
-    return {verificacao, achado.FAlerta, achado.FErro, achado.FCorrecao};
-}
+private:
+    const std::vector<std::uint64_t>& chaves_;
+    std::vector<bool> usadas_;
+    std::size_t quantasUsadas_ = 0;
+};
 
 } // namespace
 
@@ -63,23 +67,15 @@ ResultadoComparacao Comparar(const LinhaDeBase& base, const TListaLogAlertasAndE
             if (!comparada(nome) && !r.verificacoesNaoComparadas.contains(nome))
                 r.verificacoesNaoComparadas << nome;
 
-    // How many of each finding the baseline still has to match.
-    std::unordered_map<Identidade, std::size_t, HashIdentidade> pendentes;
-    pendentes.reserve(base.achados.size());
-    for (std::size_t i = 0; i < base.achados.size(); ++i)
-        if (comparada(base.origens[i]))
-            ++pendentes[IdentidadeDe(base.origens[i], base.achados[i])];
-
+    // The run's findings take the baseline's they match; the baseline's left over are resolved.
+    Pendentes pendentes(base.chaves);
+    ChaveDoAchado chave;
     r.marcas.reserve(achados.size());
     for (std::size_t i = 0; i < achados.size(); ++i) {
         if (!comparada(origens[i])) {
             r.marcas.push_back(Comparacao::NaoComparado);
             ++r.naoComparados;
-            continue;
-        }
-        const auto pendente = pendentes.find(IdentidadeDe(origens[i], achados[i]));
-        if (pendente != pendentes.end() && pendente->second > 0) {
-            --pendente->second;
+        } else if (pendentes.Tomar(base.porTexto ? chave.DosTextos(origens[i], achados[i]) : achados[i].FChave)) {
             r.marcas.push_back(Comparacao::Persistente);
             ++r.persistentes;
         } else {
@@ -88,16 +84,21 @@ ResultadoComparacao Comparar(const LinhaDeBase& base, const TListaLogAlertasAndE
         }
     }
 
-    for (std::size_t i = 0; i < base.achados.size(); ++i) {
-        if (!comparada(base.origens[i]))
-            continue;
-        std::size_t& pendente = pendentes[IdentidadeDe(base.origens[i], base.achados[i])];
-        if (pendente > 0) {
-            --pendente;
-            r.resolvidos.push_back(base.achados[i]);
-            r.origensDosResolvidos.push_back(base.origens[i]);
-        }
-    }
+    // Every finding of the baseline matched: none resolved, and no need to read it again.
+    if (!pendentes.Restam())
+        return r;
+    ParaCadaAchadoDaLinhaDeBase(base, [&](const QString& verificacao, TLogAlertasAndErros&& achado) {
+        if (!comparada(verificacao) || !pendentes.Tomar(achado.FChave))
+            return;
+        // The baseline is in the log window's order: a correction, and a check, mostly repeat the
+        // previous finding's, and then share its text rather than hold a copy.
+        if (!r.resolvidos.empty() && r.resolvidos.back().FCorrecao == achado.FCorrecao)
+            achado.FCorrecao = r.resolvidos.back().FCorrecao;
+        r.origensDosResolvidos.push_back(!r.origensDosResolvidos.empty() && r.origensDosResolvidos.back() == verificacao
+                                             ? r.origensDosResolvidos.back()
+                                             : verificacao);
+        r.resolvidos.push_back(std::move(achado));
+    });
     return r;
 }
 

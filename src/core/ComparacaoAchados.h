@@ -21,9 +21,10 @@ enum class Comparacao {
 // "novo", "persistente", "naoComparado", "resolvido": the word every output format uses.
 QString NomeDaComparacao(Comparacao comparacao);
 
-// A run's findings against an earlier audit's. A finding is the same finding when its check and
-// its alert, error and correction texts are all equal; a finding repeated n times matches up to
-// n of the other side's.
+// A run's findings against an earlier audit's. A finding is the same finding when its key (its
+// check and values, ChaveDoAchado) is equal, whatever locale either run was in; against an
+// earlier version's baseline, without keys, when its check and texts are. A finding repeated n
+// times matches up to n of the other side's.
 struct ResultadoComparacao {
     QString arquivo;                       // the baseline
     QString banco;                         // the baseline's database

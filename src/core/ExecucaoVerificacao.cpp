@@ -1,5 +1,6 @@
 #include "ExecucaoVerificacao.h"
 
+#include "ChaveDoAchado.h"
 #include "ConsultaSql.h"
 #include "DataLocal.h"
 #include "FormatacaoValores.h"
@@ -32,6 +33,21 @@ struct Modelo {
     }
 };
 
+// A value whose text is the same in every locale needs no second formatting for the key.
+bool TextoSemLocal(const CampoSql& campo)
+{
+    switch (campo.tipo) {
+    case TipoCampo::Char:
+    case TipoCampo::Varchar:
+    case TipoCampo::Blob:
+    case TipoCampo::Inteiro:
+    case TipoCampo::Booleano:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QStringList LinhasDoComando(const Verificacao& verificacao, QDate dataCargaInicial)
@@ -61,17 +77,31 @@ void ExecutarVerificacao(const Verificacao& verificacao, ConsultaSql& consulta, 
 
     const Modelo modelo(verificacao.mensagem);
     const bool erro = verificacao.tipo == TipoAchado::Erro;
+    static const FormatoLocal canonico = FormatoLocal::Canonico();
+    ChaveDoAchado chave;
     std::vector<QString> valores(indices.size());
+    // The key's values: the message's in the canonical form, then the correction's column.
+    std::vector<QString> canonicos(indices.size() + (indiceCorrecao < 0 ? 0 : 1));
+    std::vector<bool> semLocal(indices.size());
+    for (std::size_t i = 0; i < indices.size(); ++i)
+        semLocal[i] = !verificacao.colunas[i].dinheiro && TextoSemLocal(consulta.Campo(indices[i]));
     while (!consulta.Eof()) {
         (erro ? buffer.FAlerta : buffer.FErro).clear();
-        for (std::size_t i = 0; i < indices.size(); ++i)
-            valores[i] = verificacao.colunas[i].dinheiro ? CampoComoDinheiro(consulta, indices[i], formato)
-                                                         : CampoComoTexto(consulta, indices[i], formato);
+        for (std::size_t i = 0; i < indices.size(); ++i) {
+            const bool dinheiro = verificacao.colunas[i].dinheiro;
+            valores[i] = dinheiro ? CampoComoDinheiro(consulta, indices[i], formato) : CampoComoTexto(consulta, indices[i], formato);
+            canonicos[i] = semLocal[i] ? valores[i]
+                           : dinheiro  ? CampoComoDinheiro(consulta, indices[i], canonico)
+                                       : CampoComoTexto(consulta, indices[i], canonico);
+        }
         (erro ? buffer.FErro : buffer.FAlerta) = modelo.Preencher(valores);
-        if (indiceCorrecao < 0)
+        if (indiceCorrecao < 0) {
             buffer.FCorrecao = verificacao.correcao;
-        else
+        } else {
+            canonicos.back() = CampoComoTexto(consulta, indiceCorrecao, canonico);
             buffer.FCorrecao = verificacao.correcao + CampoComoTexto(consulta, indiceCorrecao, formato) + u';';
+        }
+        buffer.FChave = chave.DosValores(verificacao.nome, canonicos);
         buffer.FLista->push_back(buffer);
         consulta.Proximo();
     }

@@ -43,4 +43,18 @@ FormatoLocal FormatoLocal::De(const QLocale& locale)
     return formato;
 }
 
+FormatoLocal FormatoLocal::Canonico()
+{
+    FormatoLocal formato;
+    formato.locale = QLocale::c();
+    formato.formatoDataCurta = QStringLiteral("yyyy-MM-dd");
+    formato.separadorData = u'-';
+    formato.formatoHoraLonga = QStringLiteral("HH:mm:ss");
+    formato.separadorDecimal = u'.';
+    formato.separadorMilhar = u',';
+    formato.padraoData = PadraoDataHora::Compilar(formato.formatoDataCurta, QString(), QString());
+    formato.padraoHora = PadraoDataHora::Compilar(formato.formatoHoraLonga, QString(), QString());
+    return formato;
+}
+
 } // namespace Quorvane

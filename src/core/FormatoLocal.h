@@ -25,6 +25,9 @@ struct FormatoLocal {
 
     static FormatoLocal De(const QLocale& locale);
     static FormatoLocal DoSistema() { return De(QLocale::system()); }
+    // The same in every locale (dates yyyy-MM-dd, times HH:mm:ss, "." for decimals): a finding's
+    // identity is written with it.
+    static FormatoLocal Canonico();
 };
 
 } // namespace Quorvane

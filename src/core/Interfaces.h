@@ -6,6 +6,7 @@
 #include "Verificacao.h"
 
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -31,6 +32,12 @@ public:
 
     // Runs any check given as data (the seven above are such checks).
     virtual iAnalises& Executar(const Verificacao& verificacao) = 0;
+    // The checks of an analysis run, in its order: what both programs run.
+    virtual const std::vector<const Verificacao*>& Verificacoes() const = 0;
+    // What the user should know before these checks run (AvisosAntesDaAnalise.h), read on the
+    // engine's connection and stopped as a check is: a cancel fails with ErroAnaliseCancelada, the
+    // time limit ends the reading with the warnings found so far and one saying so.
+    virtual QStringList LerAvisos(const std::vector<const Verificacao*>& verificacoes) = 0;
     // The buffer record; its FLista is the result list.
     virtual TLogAlertasAndErros& GetLogAlertasAndErros() = 0;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace Quorvane {
@@ -17,6 +18,8 @@ struct TLogAlertasAndErros {
     // Not owning: the engine owns the list.
     TListaLogAlertasAndErros* FLista = nullptr;
     QString FAlerta;
+    // Its identity (ChaveDoAchado.h): the same finding has the same key in every locale.
+    std::uint64_t FChave = 0;
 
     // Gives the record a new, empty result list, owned by the caller.
     void Create(TListaLogAlertasAndErros& lista)

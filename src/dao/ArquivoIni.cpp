@@ -6,6 +6,9 @@
 #include <QStringConverter>
 #include <QStringDecoder>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace Quorvane {
 
 namespace {
@@ -62,6 +65,11 @@ QString DecodificarArquivoIni(const QByteArray& bytes)
 
 QString LerValorIniDeTexto(const QString& texto, const QString& secao, const QString& chave)
 {
+    return ProcurarValorIni(texto, secao, chave).valor.value_or(QString());
+}
+
+ValorIni ProcurarValorIni(const QString& texto, const QString& secao, const QString& chave)
+{
     bool naSecao = false;
     bool secaoVista = false;
     qsizetype inicio = 0;
@@ -77,7 +85,7 @@ QString LerValorIniDeTexto(const QString& texto, const QString& secao, const QSt
         if (linha.startsWith(u'[')) {
             // Only the first section of that name counts, as in the Windows reader.
             if (naSecao)
-                return {};
+                return {true, std::nullopt};
             qsizetype fecha = linha.indexOf(u']');
             QStringView nome = SemBrancos(linha.mid(1, fecha < 0 ? -1 : fecha - 1));
             naSecao = !secaoVista && nome.compare(secao, Qt::CaseInsensitive) == 0;
@@ -90,9 +98,9 @@ QString LerValorIniDeTexto(const QString& texto, const QString& secao, const QSt
         if (igual < 0)
             continue;
         if (SemBrancos(linha.left(igual)).compare(chave, Qt::CaseInsensitive) == 0)
-            return ValorDaLinha(linha.mid(igual + 1));
+            return {true, ValorDaLinha(linha.mid(igual + 1))};
     }
-    return {};
+    return {secaoVista, std::nullopt};
 }
 
 QString LerValorIni(const std::filesystem::path& arquivo, const QString& secao, const QString& chave)
@@ -101,9 +109,13 @@ QString LerValorIni(const std::filesystem::path& arquivo, const QString& secao, 
     std::error_code erro;
     if (!std::filesystem::is_regular_file(arquivo, erro))
         return {};
-    QFile file(QString::fromStdString(arquivo.string()));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    const int fd = ::open(arquivo.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         return {};
+    }
     // A configuration file is a few lines; anything past this is not one, and is not read whole.
     constexpr qint64 TamanhoMaximoArquivo = 64 << 20;
     return LerValorIniDeTexto(DecodificarArquivoIni(file.read(TamanhoMaximoArquivo)), secao, chave);

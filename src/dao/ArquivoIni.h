@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <optional>
 
 namespace Quorvane {
 
@@ -15,6 +16,13 @@ QString LerValorIni(const std::filesystem::path& arquivo, const QString& secao, 
 
 // The same rules over text already in memory.
 QString LerValorIniDeTexto(const QString& texto, const QString& secao, const QString& chave);
+
+// The same, telling a missing section and a missing key apart from an empty value.
+struct ValorIni {
+    bool secao = false;           // the section is there
+    std::optional<QString> valor; // the key is there (in the first section of that name)
+};
+ValorIni ProcurarValorIni(const QString& texto, const QString& secao, const QString& chave);
 
 // Decodes the bytes of an INI file by the rules above.
 QString DecodificarArquivoIni(const QByteArray& bytes);

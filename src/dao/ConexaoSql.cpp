@@ -2,7 +2,9 @@
 
 #include "CaminhoDoBanco.h"
 #include "CaracteresUtf8.h"
+#include "EstruturaDoBanco.h"
 #include "FirebirdApi.h"
+#include "MotoresDoCliente.h"
 
 namespace Quorvane {
 
@@ -13,10 +15,6 @@ std::string Bytes(const QString& texto)
 {
     return texto.toUtf8().toStdString();
 }
-
-// The first attempt for a local path: the machine's own server, through the loopback; the
-// embedded engine after it only where the server could not open the file itself.
-const char* const PeloServidorLocal = "Providers=Loopback,Engine12";
 
 // Firebird 4's types as their Firebird 3 counterparts (DECFLOAT as DOUBLE PRECISION, the zoned
 // times as local ones in the session's zone), for any client to read them alike. A Firebird 3
@@ -44,7 +42,7 @@ struct Credenciais {
 // One attachment attempt. Throws the client's error as it is, so that the caller can tell a
 // server that did not answer from one that refused.
 Firebird::IAttachment* Anexar(const ClienteFirebird& cliente, Firebird::ThrowStatusWrapper* status,
-                              const std::string& banco, const Credenciais& c, const char* configuracao)
+                              const std::string& banco, const Credenciais& c, const std::string& configuracao)
 {
     Firebird::IXpbBuilder* dpb = cliente.Util()->getXpbBuilder(status, Firebird::IXpbBuilder::DPB, nullptr, 0);
     struct Descarte {
@@ -61,10 +59,43 @@ Firebird::IAttachment* Anexar(const ClienteFirebird& cliente, Firebird::ThrowSta
     // A server that accepts and never answers would otherwise hold the program for minutes.
     if (c.tempoLimiteConexao > 0)
         dpb->insertInt(status, isc_dpb_connect_timeout, c.tempoLimiteConexao);
-    if (configuracao)
-        dpb->insertString(status, isc_dpb_config, configuracao);
+    dpb->insertString(status, isc_dpb_config, configuracao.c_str());
     dpb->insertString(status, isc_dpb_set_bind_fb4, ConversaoDeTipos(cliente));
     return cliente.Dispatcher()->attachDatabase(status, banco.c_str(), dpb->getBufferLength(status), dpb->getBuffer(status));
+}
+
+// The numbers of an "unsupported on-disk structure" error: the file's ODS and the one supported.
+bool EstruturasDoErro(Firebird::IStatus* status, EstruturaDoBanco& doArquivo, EstruturaDoBanco& suportada)
+{
+    const intptr_t* v = status->getErrors();
+    std::vector<int> numeros;
+    bool nela = false;
+    for (std::size_t i = 0; v && v[i] != isc_arg_end;) {
+        const intptr_t tipo = v[i];
+        if (tipo == isc_arg_gds) {
+            if (nela)
+                break;
+            nela = v[i + 1] == isc_wrong_ods;
+        } else if (tipo == isc_arg_number && nela) {
+            numeros.push_back(static_cast<int>(v[i + 1]));
+        }
+        i += tipo == isc_arg_cstring ? 3 : 2;
+    }
+    if (numeros.size() < 4)
+        return false;
+    doArquivo = {numeros[0], numeros[1]};
+    suportada = {numeros[2], numeros[3]};
+    return true;
+}
+
+// The client's failure; for a file of a structure this client's engine does not open, what the
+// user can do about it instead of the client's words.
+ErroBanco ErroDaConexao(const ClienteFirebird& cliente, Firebird::IStatus* status, const QString& banco)
+{
+    EstruturaDoBanco doArquivo, suportada;
+    if (!EstruturasDoErro(status, doArquivo, suportada))
+        return ErroDoStatus(cliente, status);
+    return ErroBanco(MotivoDaEstrutura(banco, doArquivo, suportada), isc_wrong_ods, cliente.SqlStateDoStatus(status));
 }
 
 } // namespace
@@ -116,27 +147,50 @@ void ConexaoSql::Conectar()
     credenciais.tempoLimiteConexao = static_cast<int>(tempoLimiteConexao_.count());
 
     GarantirCaracteresUtf8();
-    aviso_.clear();
     const std::string arquivo = Bytes(banco);
+    const bool local = EhCaminhoLocal(banco);
+    const Motor motor = motorEmUso_ != Motor::Automatico ? motorEmUso_ : motorPedido_;
+    if (motor == Motor::Embutido && !local)
+        throw Erro(QStringLiteral("MOTOR=embutido abre só um arquivo desta máquina, e %1 é um banco de servidor: "
+                                  "escreva em CAMINHO o caminho do arquivo, ou use MOTOR=servidor")
+                       .arg(banco));
     StatusFirebird status(cliente);
-    if (EhCaminhoLocal(banco)) {
-        try {
-            anexo_ = PosseFirebird(cliente, Anexar(cliente, status.Ptr(), arquivo, credenciais, PeloServidorLocal));
-        } catch (const Firebird::FbException& e) {
-            // No server on this machine: the embedded engine opens the file, as it always did.
-            // A server that refuses the program's user is not an ERP server set up the usual way.
-            const std::int64_t codigo = CodigoDoStatus(e.getStatus());
-            if (codigo == isc_login)
-                aviso_ = QStringLiteral("O servidor Firebird desta máquina recusou o usuário do programa: o banco foi aberto "
-                                        "pelo motor embutido, que o reserva só para si até o fim da execução.");
-            // (A client already shut down in this process refuses every loopback too.)
-            else if (codigo != isc_network_error && codigo != isc_att_shutdown)
-                throw ErroDoStatus(cliente, e.getStatus());
+    Motor usado = Motor::Servidor;
+    const auto anexar = [&](Motor rota, const std::string& configuracao) {
+        anexo_ = PosseFirebird(cliente, Anexar(cliente, status.Ptr(), arquivo, credenciais, configuracao));
+        usado = rota;
+    };
+    try {
+        if (motor != Motor::Embutido) {
+            try {
+                anexar(Motor::Servidor, ConfiguracaoDeProvedores({local ? "Loopback" : "Remote"}));
+            } catch (const Firebird::FbException& e) {
+                // Only where no server answers at all may the embedded engine take the file. (A
+                // client already shut down in this process refuses every loopback too.)
+                const std::int64_t codigo = CodigoDoStatus(e.getStatus());
+                if (motor != Motor::Automatico || !local || (codigo != isc_network_error && codigo != isc_att_shutdown))
+                    throw;
+            }
         }
+        if (!anexo_) {
+            const std::vector<std::string> motores = MotoresEmbutidos(cliente);
+            if (motores.empty())
+                throw Erro(QStringLiteral("O cliente do Firebird desta máquina não tem motor embutido para abrir %1%2 "
+                                          "(o pacote firebird3.0-server-core traz o do Firebird 3, o "
+                                          "firebird4.0-server-core o do Firebird 4)")
+                               .arg(banco, motor == Motor::Automatico ? QStringLiteral(", e nenhum servidor Firebird respondeu")
+                                                                      : QString()));
+            anexar(Motor::Embutido, ConfiguracaoDeProvedores(motores));
+        }
+    } catch (const Firebird::FbException& e) {
+        ErroBanco erro = ErroDaConexao(cliente, e.getStatus(), banco);
+        if (motor == Motor::Servidor && local && erro.Codigo() == isc_network_error)
+            throw ErroBanco(erro.Mensagem() + QStringLiteral("\nNenhum servidor Firebird responde nesta máquina, e MOTOR=servidor "
+                                                             "não usa o motor embutido"),
+                            erro.Codigo(), erro.SqlState());
+        throw erro;
     }
-    if (!anexo_)
-        anexo_ = PosseFirebird(
-            cliente, ChamarCliente(cliente, [&] { return Anexar(cliente, status.Ptr(), arquivo, credenciais, nullptr); }));
+    motorEmUso_ = usado;
     abortada_ = false;
 }
 

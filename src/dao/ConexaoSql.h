@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Motor.h"
 #include "PosseFirebird.h"
 
 #include <QString>
@@ -40,20 +41,26 @@ public:
     // How long a server may take to answer the connection before it is given up.
     void DefinirTempoLimiteConexao(std::chrono::seconds tempo) { tempoLimiteConexao_ = tempo; }
 
-    // A local path goes through the Firebird server of this machine when one answers, as the ERP's
-    // own clients do, so that they can go on working meanwhile (the embedded engine holds the file
-    // for itself); the embedded engine opens it only when no server answers, or when the server
-    // refuses the program's user (then AvisoDaConexao says so). Any other CAMINHO goes as it is.
+    // The route asked for (Config.ini's MOTOR); Automatico unless set.
+    void DefinirMotor(Motor motor) { motorPedido_ = motor; }
+    // The route the first connection took, kept for every reconnection: Servidor or Embutido once
+    // connected, Automatico before.
+    Motor MotorEmUso() const { return motorEmUso_; }
+
+    // Automatico: a local path goes through the Firebird server of this machine when one answers,
+    // as the ERP's own clients do, so that they go on working meanwhile (the embedded engine holds
+    // the file for itself); the embedded engine opens it only when no server answers at all. A
+    // server that answers and refuses, or fails in any other way, is a failure. Any other CAMINHO
+    // goes to its server. Servidor never uses the embedded engine, Embutido never a server.
     void Conectar();
     void Desconectar() noexcept;
     bool Conectado() const { return static_cast<bool>(anexo_); }
-    // Empty, or one line on how the database was opened that the user should know of.
-    const QString& AvisoDaConexao() const { return aviso_; }
 
     // Asks the server to cancel the statement running on this attachment (from any thread).
     void CancelarOperacao() noexcept;
     // Cuts the attachment, for a statement that ignores the cancel or a server that no longer
-    // answers (from any thread): the statement running fails at once. Reconectar makes a new one.
+    // answers (from any thread): the statement running fails at once. Reconectar makes a new one,
+    // by the route the first connection took.
     void AbortarOperacao() noexcept;
     bool Abortada() const { return abortada_; }
     void Reconectar();
@@ -66,7 +73,8 @@ private:
     std::string biblioteca_ = BibliotecaPadrao;
     int paginasCache_ = 0;
     std::chrono::seconds tempoLimiteConexao_{15};
-    QString aviso_;
+    Motor motorPedido_ = Motor::Automatico;
+    Motor motorEmUso_ = Motor::Automatico;
     std::shared_ptr<ClienteFirebird> cliente_;
     PosseFirebird<Firebird::IAttachment> anexo_;
     std::atomic<bool> abortada_{false};

@@ -1,10 +1,12 @@
 #include "Connection.h"
 
-#include "ArquivoIni.h"
+#include "ConfiguracaoBanco.h"
 #include "Erro.h"
 #include "PastaDoPrograma.h"
 
 #include <QStringList>
+
+#include <optional>
 
 namespace Quorvane {
 
@@ -36,13 +38,6 @@ std::filesystem::path CaminhoConfig(const OpcoesConexao& opcoes)
     if (!opcoes.arquivoConfig.empty())
         return opcoes.arquivoConfig;
     return PastaDoPrograma() / ArquivoConfig.toStdString();
-}
-
-// A FIFO or a device would hold the program in open() for ever: only a regular file is read.
-bool ArquivoExiste(const std::filesystem::path& caminho)
-{
-    std::error_code erro;
-    return std::filesystem::is_regular_file(caminho, erro);
 }
 
 // The client's reason, for the technician: on one line, never the password, and with what to do
@@ -77,11 +72,13 @@ std::shared_ptr<iConnection> TConnection::New(const OpcoesConexao& opcoes)
         conexao->DefinirTempoLimiteConexao(opcoes.tempoLimiteConexao);
 
         const std::filesystem::path config = CaminhoConfig(opcoes);
-        if (!ArquivoExiste(config))
-            throw Erro(QStringLiteral("Arquivo %1 de configuração não encontrado.").arg(ArquivoConfig));
-        CaminhoBanco = LerValorIni(config, QStringLiteral("BANCO"), QStringLiteral("CAMINHO"));
-        if (CaminhoBanco.isEmpty())
-            throw Erro(QStringLiteral("Caminho do banco de dados dentro arquivo %1 inválido").arg(ArquivoConfig));
+        const ConfiguracaoBanco lida = LerConfiguracaoBanco(config, ArquivoConfig);
+        CaminhoBanco = lida.caminho;
+        const std::optional<Motor> motor = LerMotor(lida.motor);
+        if (!motor)
+            throw ErroConfiguracao(QStringLiteral("Motor do banco de dados dentro arquivo %1 inválido").arg(ArquivoConfig),
+                                   CausaDoMotorInvalido(config, lida.motor));
+        conexao->DefinirMotor(*motor);
 
         conexao->DefinirParametro(QStringLiteral("Database"), CaminhoBanco);
         conexao->DefinirParametro(QStringLiteral("user_name"), QStringLiteral("sysdba"));
@@ -96,6 +93,10 @@ std::shared_ptr<iConnection> TConnection::New(const OpcoesConexao& opcoes)
             throw;
         } catch (const ErroBanco& e) {
             causa = CausaDaFalha(e);
+        } catch (const ErroConfiguracao& e) {
+            causa = e.Causa();
+        } catch (const Erro& e) {
+            causa = e.Mensagem();
         } catch (...) {
         }
         throw ErroConexao(QStringLiteral("Não foi possível criar uma conexão com o banco %1").arg(CaminhoBanco), causa);

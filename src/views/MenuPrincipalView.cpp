@@ -2,14 +2,12 @@
 
 #include "Analises.h"
 #include "Aparencia.h"
-#include "AvisosAntesDaAnalise.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Erro.h"
 #include "ExecucaoEmSegundoPlano.h"
 #include "RelatorioDeErro.h"
 #include "TelaEsperaView.h"
-#include "Verificacoes.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -226,24 +224,20 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
             verificando_ = true;
             const auto fimDasVerificacoes = qScopeGuard([this] { verificando_ = false; });
             FAnalises->LimparLog();
-            const QString aguarde = QStringLiteral("Aguarde fazendo analises..");
+            // The route matters to the user: the embedded engine keeps the ERP out of the file.
+            const QString aguarde = QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso());
             TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
             // What the user should know before a slow or doubtful run; with nothing to warn about
             // the screen stays as it always was.
             QStringList avisos;
-            ExecutarEmSegundoPlano([&avisos] { avisos = AvisosAntesDaAnalise(Conexao->GetConexao(), VerificacoesNaOrdemDeExecucao()); },
+            ExecutarEmSegundoPlano([this, &avisos] { avisos = FAnalises->LerAvisos(FAnalises->Verificacoes()); },
                                    QEventLoop::AllEvents);
             if (!avisos.isEmpty())
                 TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
             ExecutarEmSegundoPlano(
                 [this] {
-                    FAnalises->CargaInicialSemCustoUnitarioEntrada()
-                        .CFOPBeneficiamentoTerceiroAoMesmoTempo()
-                        .CFOPConsumoMovimentandoEstoque()
-                        .PrimeiroLancamentoSaidaMovimentaEstoque()
-                        .ImportacaoSemDespesas()
-                        .ImportacaoSemFOB()
-                        .AcertoEntradaSemValorUnitario();
+                    for (const Verificacao* verificacao : FAnalises->Verificacoes())
+                        FAnalises->Executar(*verificacao);
                 },
                 QEventLoop::AllEvents);
         }

@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sys/stat.h>
+
 using namespace Quorvane::Testes;
 
 namespace {
@@ -67,11 +69,30 @@ TEST(CliComparacao, NovoPersistenteEResolvidoContraUmaAuditoriaAnterior)
     EXPECT_EQ(Marcas(QJsonDocument::fromJson(deVolta.saida)[u"achados"].toArray()).filter(QStringLiteral(" novo")),
               QStringList{ErroMendado + QStringLiteral(" novo")});
 
-    // Nothing changed: status 0, and no warning.
-    const ExecucaoCli igual = RodarNoBanco("checks-a", ComLinhaDeBase(base, {QStringLiteral("--format=tsv")}));
-    EXPECT_EQ(igual.codigo, 0);
-    EXPECT_TRUE(igual.erros.isEmpty()) << igual.Erros().toStdString();
-    EXPECT_EQ(igual.Linhas().filter(QStringLiteral("\tpersistente")).size(), 33);
+    // Nothing changed: status 0, and no warning; so too against an earlier version's baseline,
+    // whose findings have no key and are compared by their texts.
+    const QString semChave = Gravar(pasta, "sem-chave.json", QString::fromUtf8(antes.saida).remove(QRegularExpression(QStringLiteral(",\"chave\":\"[0-9a-f]+\""))).toUtf8());
+    for (const QString& linhaDeBase : {base, semChave}) {
+        const ExecucaoCli igual = RodarNoBanco("checks-a", ComLinhaDeBase(linhaDeBase, {QStringLiteral("--format=tsv")}));
+        EXPECT_EQ(igual.codigo, 0);
+        EXPECT_TRUE(igual.erros.isEmpty()) << igual.Erros().toStdString();
+        EXPECT_EQ(igual.Linhas().filter(QStringLiteral("\tpersistente")).size(), 33);
+    }
+}
+
+// A finding is the same in every locale: its key, not its formatted text, is compared.
+TEST(CliComparacao, LinhaDeBaseDeOutroLocalComparaIgual)
+{
+    PastaTemporaria pasta;
+    const QStringList semData{QStringLiteral("--check=CargaInicialSemCustoUnitarioEntrada"), QStringLiteral("--check=CFOPConsumoMovimentandoEstoque"),
+                              QStringLiteral("--format=json")};
+    const QString base = Gravar(pasta, "antes.json", RodarNoBanco("checks-a", semData, QStringLiteral("pt_BR.UTF-8")).saida);
+    const ExecucaoCli r = RodarNoBanco("checks-a", ComLinhaDeBase(base, semData), QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(r.codigo, 0) << r.Erros().toStdString();
+    const QJsonObject raiz = QJsonDocument::fromJson(r.saida).object();
+    EXPECT_TRUE(Marcas(raiz[u"achados"].toArray()).contains(QStringLiteral("Referencia: OLE-002 Qtde Entrada: 2.5 Custo Unitario Entrada: 0.00 persistente")));
+    EXPECT_EQ(raiz[u"comparacao"][u"persistentes"].toInt(), 6 + 3);
+    EXPECT_EQ(raiz[u"resolvidos"].toArray().size(), 0);
 }
 
 TEST(CliComparacao, TabelasComAColunaComparacaoEOsResolvidosNoFim)
@@ -134,7 +155,15 @@ TEST(CliComparacao, LinhaDeBaseInutilizavelSaiCom64)
          QStringLiteral(" não é uma saída --format json do quorvane-cli: falta a lista \"verificacoes\"")},
         {Gravar(pasta, "sem-texto.json", QByteArray(json).replace("\"correcao\"", "\"corr\"")),
          QStringLiteral(" não é uma saída --format json do quorvane-cli: o achado 1 não tem o texto \"correcao\"")},
+        {Gravar(pasta, "vazia.json", "{\"banco\": \"/dados/erp.fdb\", \"verificacoes\": [], \"achados\": []}"),
+         QStringLiteral(" não nomeia nenhuma verificação desta versão do quorvane-cli")},
+        {QStringLiteral("/dev/zero"), QStringLiteral(": não é um arquivo comum")},
+        {QString::fromStdString((pasta / "fifo").string()), QStringLiteral(": não é um arquivo comum")},
+        {QString::fromStdString((pasta / "enorme.json").string()), QStringLiteral(": tem 1024 MB, mais que o limite de 1024 MB")},
     };
+    ASSERT_EQ(::mkfifo((pasta / "fifo").c_str(), 0600), 0);
+    EscreverArquivo(pasta / "enorme.json", "{");
+    std::filesystem::resize_file(pasta / "enorme.json", (std::uintmax_t(1) << 30) + 1);
     for (const auto& [arquivo, mensagem] : casos) {
         const ExecucaoCli r = RodarNoBanco("checks-a", ComLinhaDeBase(arquivo, {}));
         EXPECT_EQ(r.codigo, 64) << arquivo.toStdString();

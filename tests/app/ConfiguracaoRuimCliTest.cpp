@@ -1,6 +1,10 @@
 #include "ProgramaCli.h"
+#include "ProxyTcp.h"
 
+#include <QJsonDocument>
 #include <QProcess>
+
+#include <fstream>
 
 #include <sys/stat.h>
 
@@ -27,44 +31,64 @@ protected:
     }
     static std::string Banco() { return BancoDe("checks-a").string(); }
 
+    // FIREBIRD for a client of this machine whose own firebird.conf has these lines.
+    std::map<QString, QString> ClienteConfigurado(const std::string& configuracao)
+    {
+        const auto raiz = pasta / "cliente";
+        std::filesystem::create_directory(raiz);
+        for (const char* item : {"firebird.msg", "plugins", "lib"})
+            std::filesystem::create_symlink(std::filesystem::path("/usr/lib/x86_64-linux-gnu/firebird/3.0") / item, raiz / item);
+        EscreverArquivo(raiz / "firebird.conf", configuracao);
+        return {{QStringLiteral("FIREBIRD"), QString::fromStdString(raiz.string())}};
+    }
+
     PastaTemporaria pasta;
 };
 
 // What the runner must say for a configuration it cannot use: the single message naming the
-// CAMINHO read (empty when none), nothing on standard output, status 4. A connection that was
-// tried adds the client's reason on a second line, which is returned.
+// CAMINHO read (empty when none), nothing on standard output, status 4, and on a second line the
+// reason, which is returned.
 QString EsperarFalha(const ExecucaoCli& r, const QString& caminho = QString())
 {
     EXPECT_EQ(r.codigo, 4) << r.Erros().toStdString();
     EXPECT_TRUE(r.saida.isEmpty());
     const QStringList linhas = r.Erros().split(u'\n');
     EXPECT_EQ(linhas.value(0), Mensagem + caminho);
-    EXPECT_EQ(linhas.size(), caminho.isEmpty() ? 2 : 3) << r.Erros().toStdString();
+    EXPECT_EQ(linhas.size(), 3) << r.Erros().toStdString();
     EXPECT_TRUE(linhas.last().isEmpty());
-    return caminho.isEmpty() ? QString() : linhas.value(1);
+    return linhas.value(1);
 }
 
 } // namespace
 
 TEST_F(ConfiguracaoRuimCli, ArquivosQueNaoServem)
 {
-    EsperarFalha(Rodar()); // no file
+    // Each fault has its reason, naming the file.
+    const QString config = QString::fromStdString((pasta / "Config.ini").string());
+    const auto motivo = [&](const ExecucaoCli& r, const QString& falta, const QString& caminho = QString()) {
+        const QString causa = EsperarFalha(r, caminho);
+        EXPECT_TRUE(causa.startsWith(config) && causa.contains(falta)) << causa.toStdString();
+    };
+    motivo(Rodar(), QStringLiteral(" não existe")); // no file
     std::filesystem::create_directory(pasta / "Config.ini");
-    EsperarFalha(Rodar()); // a folder in its place
+    motivo(Rodar(), QStringLiteral(" é uma pasta")); // a folder in its place
     std::filesystem::remove(pasta / "Config.ini");
     // A FIFO would hold open() for ever: refused at once, as a device is.
     ASSERT_EQ(::mkfifo((pasta / "Config.ini").c_str(), 0600), 0);
-    EsperarFalha(Rodar());
+    motivo(Rodar(), QStringLiteral(" não é um arquivo comum"));
     std::filesystem::remove(pasta / "Config.ini");
     std::filesystem::create_symlink("/dev/zero", pasta / "Config.ini");
-    EsperarFalha(Rodar());
+    motivo(Rodar(), QStringLiteral(" não é um arquivo comum"));
     std::filesystem::remove(pasta / "Config.ini");
-    EsperarFalha(Rodar(""));
-    EsperarFalha(Rodar(std::string("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\x80\x81[BANCO\x00]CAMINHO=", 26)));
-    EsperarFalha(Rodar("CAMINHO=" + Banco() + "\n"));
-    EsperarFalha(Rodar("[OUTRA]\nCAMINHO=" + Banco() + "\n"));
-    EsperarFalha(Rodar("[BANCO]\nCAMINHO=\n"));
-    EsperarFalha(Rodar("[BANCO]\nCAMINHO=   ''   \n"));
+    motivo(Rodar(""), QStringLiteral(" está vazio"));
+    motivo(Rodar(std::string("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\x80\x81[BANCO\x00]CAMINHO=", 26)), QStringLiteral(" não é um arquivo de texto"));
+    motivo(Rodar("CAMINHO=" + Banco() + "\n"), QStringLiteral(" não tem a seção [BANCO]"));
+    motivo(Rodar("[OUTRA]\nCAMINHO=" + Banco() + "\n"), QStringLiteral(" não tem a seção [BANCO]"));
+    motivo(Rodar("[BANCO]\nMOTOR=embutido\n"), QStringLiteral("não tem a chave CAMINHO"));
+    motivo(Rodar("[BANCO]\nCAMINHO=\n"), QStringLiteral("CAMINHO está vazio"));
+    motivo(Rodar("[BANCO]\nCAMINHO=   ''   \n"), QStringLiteral("CAMINHO está vazio"));
+    motivo(Rodar("[BANCO]\nCAMINHO=" + Banco() + "\nMOTOR=nuvem\n"), QStringLiteral("MOTOR=nuvem não é válido"),
+           QString::fromStdString(Banco()));
     EsperarFalha(Rodar("[BANCO]\nCAMINHO=" + std::string(1 << 20, 'x') + "\n"), QString(2047, u'x'));
 }
 
@@ -160,6 +184,28 @@ TEST_F(ConfiguracaoRuimCli, CaminhoComAcentosBrancosEQuatroBytes)
     }
 }
 
+TEST_F(ConfiguracaoRuimCli, NomesDeArquivoEmLatin1)
+{
+    // Legacy names in Latin-1 bytes (old shares and archives bring them) for --config, --output and
+    // --baseline. QProcess passes arguments as text: bash passes these bytes as they are.
+    const std::filesystem::path latin1 = pasta / std::string("Gest\xE3o");
+    std::filesystem::create_directory(latin1);
+    EscreverConfig(latin1 / "Config.ini", QString::fromStdString(Banco()));
+    const std::string nome = "$'" + pasta.Caminho().string() + "/Gest\\xe3o'/";
+    const auto rodar = [&](const std::string& argumentos) {
+        QProcess processo;
+        processo.start(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromStdString("exec \"$0\" --config " + nome + "Config.ini " + argumentos),
+                                                QStringLiteral(QUORVANE_CLI)});
+        EXPECT_TRUE(processo.waitForFinished(120000));
+        return std::pair{processo.exitCode(), processo.readAllStandardError().toStdString()};
+    };
+    const auto [primeira, errosPrimeira] = rodar("--format json --output " + nome + "base.json");
+    EXPECT_EQ(primeira, 2) << errosPrimeira;
+    const auto [segunda, errosSegunda] = rodar("--baseline " + nome + "base.json --output " + nome + "achados.tsv");
+    EXPECT_EQ(segunda, 0) << errosSegunda;
+    EXPECT_TRUE(std::filesystem::exists(latin1 / "achados.tsv"));
+}
+
 TEST_F(ConfiguracaoRuimCli, AuditoriaPeloCaminhoNaoTrancaOServidor)
 {
     QUORVANE_EXIGE_SERVIDOR_DA_MAQUINA();
@@ -167,7 +213,7 @@ TEST_F(ConfiguracaoRuimCli, AuditoriaPeloCaminhoNaoTrancaOServidor)
     // clients still attach while a check runs (the embedded engine would hold the file alone).
     const auto banco = pasta / "sem-fim.fdb";
     CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-check.sql"}, banco);
-    EscreverConfig(pasta / "Config.ini", QString::fromStdString(banco.string()));
+    EscreverArquivo(pasta / "Config.ini", "[BANCO]\nCAMINHO=" + banco.string() + "\n");
     QProcess processo;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     for (const auto& [nome, valor] : ClienteDoServidorDeTeste())
@@ -177,9 +223,10 @@ TEST_F(ConfiguracaoRuimCli, AuditoriaPeloCaminhoNaoTrancaOServidor)
     processo.start(QStringLiteral(QUORVANE_CLI), {QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string()),
                                                   QStringLiteral("--progress")});
     QByteArray erros;
-    while (erros.count('\n') < 2 && processo.waitForReadyRead(30000))
+    while (erros.count('\n') < 3 && processo.waitForReadyRead(30000))
         erros += processo.readAllStandardError();
-    ASSERT_EQ(erros.count('\n'), 2) << erros.toStdString(); // the endless check is running
+    ASSERT_EQ(erros.count('\n'), 3) << erros.toStdString(); // the route, then the endless check is running
+    EXPECT_TRUE(erros.startsWith("Motor: servidor")) << erros.toStdString();
     try {
         ConexaoDeTeste outroCliente(CaminhoPeloServidor(banco));
     } catch (const Quorvane::Erro& e) {
@@ -189,17 +236,73 @@ TEST_F(ConfiguracaoRuimCli, AuditoriaPeloCaminhoNaoTrancaOServidor)
     EXPECT_TRUE(processo.waitForFinished(30000));
 }
 
-TEST_F(ConfiguracaoRuimCli, ServidorQueRecusaOUsuarioDeixaOMotorAbrir)
+TEST_F(ConfiguracaoRuimCli, MotorDecididoPeloConfigENuncaNoLugarDoServidor)
 {
-    QUORVANE_EXIGE_SERVIDOR_DA_MAQUINA();
-    // scripts/test-server gives this file a security database where SYSDBA has another password:
-    // not an ERP server set up the usual way. The embedded engine opens the file, as it did
-    // before, and the runner says so (the file is empty: the start date cannot be read).
+    const auto banco = pasta / "banco.fdb";
+    std::filesystem::copy_file(Banco(), banco);
+    const auto rodar = [&](const std::string& motor, const std::map<QString, QString>& variaveis = {}) {
+        EscreverArquivo(pasta / "Config.ini", "[BANCO]\nCAMINHO=" + banco.string() + "\n" + motor + "\n");
+        return RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "Config.ini").string()),
+                         QStringLiteral("--format"), QStringLiteral("json")},
+                        QStringLiteral("pt_BR.UTF-8"), QUORVANE_CLI, variaveis);
+    };
+    // The route taken is said first, and written in the report.
+    const auto motor = [](const ExecucaoCli& r) {
+        EXPECT_EQ(r.codigo, 2) << r.Erros().toStdString();
+        const QString nome = QJsonDocument::fromJson(r.saida)[u"motor"].toString();
+        EXPECT_TRUE(r.motor.startsWith(QStringLiteral("Motor: ") + nome + u' ')) << r.motor.toStdString();
+        return nome;
+    };
+    EXPECT_EQ(motor(rodar("motor=EMBUTIDO", ClienteDoServidorDeTeste())), QStringLiteral("embutido"));
+    // MOTOR=servidor with no server answering on this machine (none listens where the client's
+    // configuration looks) never falls back to the engine.
+    std::uint16_t fechada = 0;
+    {
+        ProxyTcp proxy;
+        fechada = proxy.Porta();
+    }
+    EXPECT_TRUE(EsperarFalha(rodar("MOTOR=servidor", ClienteConfigurado("RemoteServicePort = " + std::to_string(fechada) + "\n")),
+                             QString::fromStdString(banco.string()))
+                    .contains(QStringLiteral("Nenhum servidor Firebird responde nesta máquina")));
+    if (!ServidorDeTeste() || ClienteDoServidorDeTeste().empty())
+        return;
+    // With this machine's server answering (the test server, as the client's configuration finds it).
+    EXPECT_EQ(motor(rodar("MOTOR=servidor", ClienteDoServidorDeTeste())), QStringLiteral("servidor"));
+    EXPECT_EQ(motor(rodar("", ClienteDoServidorDeTeste())), QStringLiteral("servidor"));
+    // A server that answers and refuses the program's user (scripts/test-server gives this file a
+    // security database where SYSDBA has another password) is a connection error: the embedded
+    // engine would lock the ERP out of its database for the whole audit.
     const QString arquivo = qEnvironmentVariable("QUORVANE_SERVIDOR_RAIZ") + QStringLiteral("/senha-errada.fdb");
     EscreverArquivo(pasta / "Config.ini", "[BANCO]\nCAMINHO=" + arquivo.toStdString() + "\n");
-    const ExecucaoCli r = Rodar(ClienteDoServidorDeTeste());
-    EXPECT_TRUE(r.Erros().startsWith(QStringLiteral("O servidor Firebird desta máquina recusou o usuário do programa: o banco foi "
-                                                    "aberto pelo motor embutido")))
-        << r.Erros().toStdString();
-    EXPECT_FALSE(r.Erros().contains(Mensagem));
+    EXPECT_TRUE(EsperarFalha(Rodar(ClienteDoServidorDeTeste()), arquivo).contains(QStringLiteral("password")));
+}
+
+TEST_F(ConfiguracaoRuimCli, BancoDeOutraVersaoDoFirebird)
+{
+    // A database's structure is the 16-bit number at bytes 18-19 of its header page.
+    const auto banco = pasta / "outra-versao.fdb";
+    const QString caminho = QString::fromStdString(banco.string());
+    for (const auto& [ods, versao] : {std::pair{'\x0D', "Firebird 4"}, std::pair{'\x0B', "Firebird 2"}}) {
+        std::filesystem::copy_file(Banco(), banco, std::filesystem::copy_options::overwrite_existing);
+        std::fstream arquivo(banco, std::ios::in | std::ios::out | std::ios::binary);
+        arquivo.seekp(18);
+        arquivo.put(ods);
+        arquivo.close();
+        EscreverConfig(pasta / "Config.ini", caminho);
+        const QString causa = EsperarFalha(Rodar(), caminho);
+        EXPECT_TRUE(causa.contains(QStringLiteral("é um banco do %1").arg(QLatin1String(versao))) &&
+                    causa.contains(QStringLiteral("abre só bancos do Firebird 3")) && causa.contains(QStringLiteral("servidor:caminho")))
+            << causa.toStdString();
+    }
+}
+
+TEST_F(ConfiguracaoRuimCli, MotoresEmbutidosDaConfiguracaoDoCliente)
+{
+    // The embedded engines are the client's own providers: a client configured without one has
+    // none, though its plugin folder holds Firebird 3's.
+    const auto banco = pasta / "banco.fdb";
+    std::filesystem::copy_file(Banco(), banco);
+    EscreverConfig(pasta / "Config.ini", QString::fromStdString(banco.string()));
+    const QString causa = EsperarFalha(Rodar(ClienteConfigurado("Providers = Remote,Loopback\n")), QString::fromStdString(banco.string()));
+    EXPECT_TRUE(causa.contains(QStringLiteral("não tem motor embutido"))) << causa.toStdString();
 }

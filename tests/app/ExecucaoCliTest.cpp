@@ -137,6 +137,13 @@ TEST(CliExecucao, TempoLimiteCancelaAVerificacaoEAsOutrasContinuam)
     EXPECT_EQ(Situacoes(r)[2], QStringLiteral("CFOPConsumoMovimentandoEstoque tempoEsgotado"));
     EXPECT_EQ(Situacoes(r).filter(QStringLiteral(" executada")).size(), 6);
     EXPECT_EQ(Achados(r), 33 - 3);
+
+    // The count of NULL keys before the checks never ends here: it is stopped as a check is.
+    const ExecucaoCli avisos = RodarNoBanco("avisos-sem-fim", QStringList{QStringLiteral("--timeout"), QStringLiteral("1")} + Json);
+    EXPECT_EQ(avisos.codigo, 3);
+    EXPECT_EQ(QJsonDocument::fromJson(avisos.saida)[u"avisos"].toArray().last().toString(),
+              QStringLiteral("Tempo limite esgotado: a leitura dos avisos foi cancelada, e eles podem estar incompletos."));
+    EXPECT_EQ(Situacoes(avisos)[4], QStringLiteral("ImportacaoSemDespesas tempoEsgotado"));
 }
 
 TEST(CliExecucao, ProgressoUmaLinhaPorVerificacao)
@@ -179,7 +186,8 @@ TEST(CliExecucao, FalhaDeConexaoSaiComQuatro)
 
     r = RodarCli({QStringLiteral("--config"), QString::fromStdString((pasta / "outro.ini").string())});
     EXPECT_EQ(r.codigo, 4);
-    EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco \n"));
+    EXPECT_EQ(r.Erros(), QStringLiteral("Não foi possível criar uma conexão com o banco \n%1 não existe\n")
+                             .arg(QString::fromStdString((pasta / "outro.ini").string())));
 
     // An output file that cannot be created: nothing runs.
     r = RodarNoBanco("checks-a", {QStringLiteral("--output"), QString::fromStdString((pasta / "nao" / "existe.txt").string())});
@@ -268,6 +276,31 @@ TEST(CliExecucao, SaidaNoBancoOuNoConfigEhRecusadaAntesDeConectar)
     EXPECT_EQ(std::filesystem::file_size(banco), tamanhoBanco);
     EXPECT_EQ(RodarCli({QStringLiteral("--config"), texto(config), QStringLiteral("--format"), QStringLiteral("tsv")}).codigo, 2);
     EXPECT_FALSE(std::filesystem::exists(pasta / "a"));
+
+    // The database by any spelling of a connection to this machine, any other database by its
+    // header page, the baseline, and one file by a relative and an absolute path.
+    const auto recusada = [&](const QString& caminho, const QStringList& saidas, const QString& motivo) {
+        EscreverArquivo(pasta / "outro.ini", "[BANCO]\nCAMINHO=" + caminho.toStdString() + "\n");
+        const ExecucaoCli r = RodarCli(QStringList{QStringLiteral("--config"), texto(pasta / "outro.ini")} + saidas);
+        EXPECT_EQ(r.codigo, 64) << caminho.toStdString() << ": " << r.Erros().toStdString();
+        EXPECT_TRUE(r.Erros().contains(motivo)) << r.Erros().toStdString();
+    };
+    char nome[256] = {};
+    ::gethostname(nome, sizeof nome - 1);
+    for (const QString& caminho : {QStringLiteral("inet://127.0.0.1:3050/") + texto(banco), QStringLiteral("inet4://localhost/") + texto(banco),
+                                   QStringLiteral("[::ffff:127.0.0.1]/3050:") + texto(banco), QString::fromLatin1(nome) + u':' + texto(banco)})
+        recusada(caminho, {QStringLiteral("--output"), texto(banco)}, QStringLiteral("é o banco de dados auditado"));
+    std::filesystem::copy_file(banco, pasta / "relatorio.tsv");
+    recusada(texto(banco), {QStringLiteral("--output"), texto(pasta / "relatorio.tsv")}, QStringLiteral("guarda um banco de dados Firebird"));
+    EXPECT_EQ(std::filesystem::file_size(pasta / "relatorio.tsv"), tamanhoBanco);
+    EscreverArquivo(pasta / "base.json", "{}");
+    recusada(texto(banco), {QStringLiteral("--baseline"), texto(pasta / "base.json"), QStringLiteral("--xlsx"), texto(pasta / "base.json")},
+             QStringLiteral("é a linha de base"));
+    const auto anterior = std::filesystem::current_path();
+    std::filesystem::current_path(pasta.Caminho());
+    recusada(texto(banco), {QStringLiteral("--output"), QStringLiteral("x.tsv"), QStringLiteral("--xlsx"), texto(pasta / "." / "x.tsv")},
+             QStringLiteral("apontam para o mesmo arquivo"));
+    std::filesystem::current_path(anterior);
 
     // Paths that cannot be resolved (a loop of links) are not taken for one file.
     std::filesystem::create_symlink(pasta / "laco", pasta / "laco");

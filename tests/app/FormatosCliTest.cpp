@@ -136,11 +136,27 @@ TEST(CliFormatos, ValoresNoFormatoDoLocalDoUsuario)
 
 TEST(CliFormatos, ControlesMostradosNoTerminalEscapadosNoJsonEColunasComLimite)
 {
-    // script(1) gives the runner a terminal: the table shows the controls rather than sending them.
-    const QString comando = QStringLiteral(QUORVANE_CLI " --config %1 --check CargaInicialSemCustoUnitarioEntrada").arg(ConfigDe("controles"));
-    const ExecucaoCli tela = RodarCli({QStringLiteral("-qec"), comando, QStringLiteral("/dev/null")}, QStringLiteral("pt_BR.UTF-8"), "/usr/bin/script");
-    EXPECT_TRUE(tela.Saida().contains(QStringLiteral("Referencia: A␛[31m␇B␀C Qtde"))) << tela.saida.toStdString();
-    EXPECT_FALSE(tela.saida.contains('\x1B') || tela.saida.contains('\x07'));
+    // script(1) gives the runner a terminal: every table format, and standard error, shows the
+    // controls rather than sending them.
+    const auto naTela = [](const QString& config, const QString& formato) {
+        const QString comando = QStringLiteral(QUORVANE_CLI " --config '%1' --check CargaInicialSemCustoUnitarioEntrada --format %2").arg(config, formato);
+        return RodarCli({QStringLiteral("-qec"), comando, QStringLiteral("/dev/null")}, QStringLiteral("pt_BR.UTF-8"), "/usr/bin/script");
+    };
+    for (const QString formato : {"text", "tsv", "csv"}) {
+        const ExecucaoCli tela = naTela(ConfigDe("controles"), formato);
+        EXPECT_TRUE(tela.Saida().contains(QStringLiteral("Referencia: A␛[31m␇B␀C\uFFFDD␋E\uFFFDF G H␌I Qtde"))) << tela.saida.toStdString();
+        EXPECT_FALSE(tela.saida.contains('\x1B') || tela.saida.contains('\x07') || tela.Saida().contains(u'\u202E')) << formato.toStdString();
+    }
+    PastaTemporaria pasta;
+    EscreverConfig(pasta / "Config.ini", QStringLiteral("/nao-existe/\x1B]0;titulo\x07.fdb"));
+    const ExecucaoCli erro = naTela(QString::fromStdString((pasta / "Config.ini").string()), QStringLiteral("tsv"));
+    EXPECT_TRUE(erro.Saida().contains(QStringLiteral("/nao-existe/␛]0;titulo␇.fdb"))) << erro.saida.toStdString();
+    EXPECT_FALSE(erro.saida.contains('\x1B'));
+
+    // In a file the data stays as it is, but for what a reader of tsv or csv may take for a break.
+    const QString arquivo = QStringLiteral("Referencia: A\x1B[31m\x07" "B C\u202E" "D E F G H I Qtde");
+    for (const QString formato : {"tsv", "csv"})
+        EXPECT_TRUE(RodarNoBanco("controles", SoCargaInicial + QStringList{QStringLiteral("--format"), formato}).Saida().contains(arquivo));
     const ExecucaoCli json = RodarNoBanco("controles", SoCargaInicial + QStringList{QStringLiteral("--format=json")});
     EXPECT_TRUE(json.saida.contains("A\\u001b[31m\\u0007B\\u0000C")) << json.saida.toStdString();
 

@@ -2,6 +2,7 @@
 #include "ProxyTcp.h"
 #include "SinaisDeEncerramento.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -22,8 +23,10 @@ namespace {
 // the phase to interrupt has been reached. `arquivoDeErros`: its standard error goes there instead.
 struct Execucao {
     Execucao(const QStringList& argumentos, const std::function<bool(const QByteArray&)>& pronto,
-             const std::filesystem::path& arquivoDeErros = {})
+             const std::filesystem::path& arquivoDeErros = {}, bool semSighup = false)
     {
+        if (semSighup)
+            processo.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
         if (!arquivoDeErros.empty())
             processo.setStandardErrorFile(QString::fromStdString(arquivoDeErros.string()));
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -47,9 +50,15 @@ struct Execucao {
     bool terminou = false;
 };
 
+// The lines after the first, which says how the database was reached.
+qsizetype ContarLinhasDeProgresso(const QByteArray& erros)
+{
+    return erros.count('\n') - (erros.startsWith("Motor: ") ? 1 : 0);
+}
+
 bool LinhasDeProgresso(const QByteArray& erros, int linhas)
 {
-    return erros.count('\n') >= linhas;
+    return ContarLinhasDeProgresso(erros) >= linhas;
 }
 
 // Ended by the signal, in order: its status, its message, nothing written.
@@ -81,10 +90,24 @@ TEST(InterrupcaoCli, SinalCancelaAVerificacaoENadaEhGravado)
                     QStringLiteral("--progress"), QStringLiteral("--output"), QString::fromStdString(saida.string())},
                    [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); });
         // The endless check is running once the two before it have reported.
-        ASSERT_EQ(e.erros.count('\n'), 2) << e.erros.toStdString();
+        ASSERT_EQ(ContarLinhasDeProgresso(e.erros), 2) << e.erros.toStdString();
         e.Interromper(sinal);
         EsperarInterrupcao(e, sinal, saida, "verificação sem fim");
     }
+}
+
+// Started by nohup, the run outlives the session: the SIGHUP it was started ignoring stays ignored.
+TEST(InterrupcaoCli, SighupIgnoradoAoIniciarContinuaIgnorado)
+{
+    PastaTemporaria pasta;
+    const auto saida = pasta / "achados.tsv";
+    Execucao e({QStringLiteral("--config"), ConfigDe("sem-fim"), QStringLiteral("--progress"), QStringLiteral("--output"),
+                QString::fromStdString(saida.string())},
+               [](const QByteArray& erros) { return LinhasDeProgresso(erros, 2); }, {}, true);
+    ::kill(static_cast<pid_t>(e.processo.processId()), SIGHUP);
+    EXPECT_FALSE(e.processo.waitForFinished(2500)) << "terminou com " << e.processo.exitCode();
+    e.Interromper(SIGTERM);
+    EsperarInterrupcao(e, SIGTERM, saida, "depois do SIGHUP ignorado");
 }
 
 // Where the program is held by something that does not answer, the signal still ends it in order.
@@ -116,6 +139,20 @@ TEST(InterrupcaoCli, SinalEncerraOndeQuerQueOProgramaEsteja)
         QThread::msleep(500);
         e.Interromper(SIGTERM);
         EsperarInterrupcao(e, SIGTERM, saida, "conectando");
+    }
+
+    // Counting NULL keys, before any check, in a count that never ends.
+    {
+        Execucao e({QStringLiteral("--config"), ConfigDe("avisos-sem-fim"), QStringLiteral("--output"),
+                    QString::fromStdString(saida.string())},
+                   [](const QByteArray&) { return true; });
+        QThread::msleep(1000);
+        QElapsedTimer relogio;
+        relogio.start();
+        e.Interromper(SIGTERM);
+        EsperarInterrupcao(e, SIGTERM, saida, "lendo os avisos");
+        // In order, before the forced end (1.5 s) would have come.
+        EXPECT_LT(relogio.elapsed(), 1400);
     }
 
     // Writing into a FIFO nobody reads.

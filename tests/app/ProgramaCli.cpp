@@ -40,6 +40,11 @@ ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const s
     }
     execucao.saida = processo.readAllStandardOutput();
     execucao.erros = processo.readAllStandardError();
+    if (execucao.erros.startsWith("Motor: ")) {
+        const qsizetype fim = execucao.erros.indexOf('\n') + 1;
+        execucao.motor = QString::fromUtf8(execucao.erros.left(fim > 0 ? fim - 1 : execucao.erros.size()));
+        execucao.erros.remove(0, fim > 0 ? fim : execucao.erros.size());
+    }
     execucao.codigo = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1;
     return execucao;
 }
@@ -66,6 +71,7 @@ std::filesystem::path BancoDe(const std::string& nome)
         {"sem-m6-valor", {"tests/fixtures/checks-a.sql", "tests/fixtures/no-start-date-column.sql"}},
         {"avisos", {"tests/fixtures/checks-a.sql", "tests/fixtures/null-keys.sql", "tests/fixtures/missing-index.sql"}},
         {"controles", {"tests/fixtures/checks-a.sql", "tests/fixtures/control-text.sql"}},
+        {"avisos-sem-fim", {"tests/fixtures/checks-a.sql", "tests/fixtures/endless-null-scan.sql"}},
     };
     static PastaTemporaria pasta;
     const auto banco = pasta / (nome + ".fdb");

@@ -26,6 +26,9 @@ struct ExecucaoCli {
     int codigo = -1;
     QByteArray saida;
     QByteArray erros;
+    // The line a connected run begins its standard error with (how the database was reached),
+    // kept apart from `erros`.
+    QString motor;
 
     QString Saida() const { return QString::fromUtf8(saida); }
     QString Erros() const { return QString::fromUtf8(erros); }
@@ -56,7 +59,7 @@ std::map<QString, QString> ClienteDoServidorDeTeste();
 // "sem-tb002" (missing-table), "sem-fim" (endless-check), "sem-parametro" (tipos: no PARAMETRO table),
 // "corrigido" (checks-a with one finding mended and one added: mended-and-added), "hostil" (markup
 // in product references: hostile-text), "sem-m6-valor" (no-start-date-column), "avisos" (null-keys
-// and missing-index), "controles" (control-text).
+// and missing-index), "controles" (control-text), "avisos-sem-fim" (endless-null-scan).
 std::filesystem::path BancoDe(const std::string& nome);
 QString ConfigDe(const std::string& nome);
 // Runs quorvane-cli on a fixture database through --config.

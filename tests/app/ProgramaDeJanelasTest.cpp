@@ -69,7 +69,7 @@ TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
     const auto banco = pasta / "Gestão Fiscal 𝄞" / "erp sé.fdb";
     std::filesystem::create_directory(banco.parent_path());
     std::filesystem::copy_file(BancoDe("checks-a"), banco);
-    EscreverConfig(pasta / "Config.ini", QString::fromStdString(banco.string()));
+    EscreverArquivo(pasta / "Config.ini", "[BANCO]\nCAMINHO=" + banco.string() + "\n");
     for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
         Iniciar(true);
         ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString(); // the main window is up

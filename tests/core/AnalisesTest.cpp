@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 using namespace Quorvane;
 using namespace Quorvane::Testes;
 
@@ -70,14 +73,48 @@ TEST_F(AnalisesTest, SemParametroNaoHaData)
     EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QString());
 }
 
-TEST_F(AnalisesTest, TextoQueNaoEhDataMantemOValorAnterior)
+// An engine's start date, log and query are its own: another engine's reading or end leaves them
+// as they were.
+TEST_F(AnalisesTest, CadaMotorTemOSeuEstado)
 {
     {
         ConexaoDeTeste conexao(Banco("checks-a.fdb"));
-        TAnalises::New(FormatoPtBr());
+        auto analises = TAnalises::New(FormatoPtBr());
+        TAnalises::New(FormatoPtBr())->LimparLog().CargaInicialSemCustoUnitarioEntrada();
+        analises->LimparLog().CFOPConsumoMovimentandoEstoque();
+        EXPECT_EQ(analises->GetLogAlertasAndErros().FLista->size(), 3u);
     }
+    // A text that is not a date keeps the engine's own value: none.
     ConexaoDeTeste conexao(Banco("data-invalida.fdb"));
-    EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QStringLiteral("01/03/2023"));
+    EXPECT_EQ(TAnalises::New(FormatoPtBr())->GetDataCargaInicial(), QString());
+}
+
+// The count of NULL keys never ends on this database: a cancel from another thread, or the time
+// limit, stops it as it stops a check.
+TEST_F(AnalisesTest, LeituraDosAvisosParaComoUmaVerificacao)
+{
+    using namespace std::chrono_literals;
+    PastaTemporaria pasta;
+    CriarBanco({"tests/fixtures/checks-a.sql", "tests/fixtures/endless-null-scan.sql"}, pasta / "avisos-sem-fim.fdb");
+    ConexaoDeTeste conexao(QString::fromStdString((pasta / "avisos-sem-fim.fdb").string()));
+    auto analises = TAnalises::New(FormatoPtBr());
+    auto inicio = std::chrono::steady_clock::now();
+    std::thread cancelar([&] {
+        std::this_thread::sleep_for(500ms);
+        analises->Cancelar();
+    });
+    EXPECT_THROW(analises->LerAvisos(analises->Verificacoes()), ErroAnaliseCancelada);
+    cancelar.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - inicio, 2500ms);
+
+    analises->LimparLog();
+    analises->DefinirTempoLimite(500ms);
+    inicio = std::chrono::steady_clock::now();
+    const QStringList avisos = analises->LerAvisos(analises->Verificacoes());
+    EXPECT_LT(std::chrono::steady_clock::now() - inicio, 2500ms);
+    ASSERT_EQ(avisos.size(), 2) << avisos.join(u'\n').toStdString();
+    EXPECT_TRUE(avisos[0].startsWith(QStringLiteral("ImportacaoSemDespesas pode levar horas")));
+    EXPECT_EQ(avisos[1], QStringLiteral("Tempo limite esgotado: a leitura dos avisos foi cancelada, e eles podem estar incompletos."));
 }
 
 TEST_F(AnalisesTest, FalhaAoLerDataPassaOErroDoBanco)

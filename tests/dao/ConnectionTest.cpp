@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include <cstdlib>
 #include <unistd.h>
 
 using namespace Quorvane;
@@ -177,4 +180,29 @@ TEST_F(ConnectionTest, ServidorQueNaoResponde)
     }
     // The client's own default would have waited three minutes.
     EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(60));
+}
+
+TEST_F(ConnectionTest, ReconexaoPeloMotorDaPrimeiraConexao)
+{
+    QUORVANE_EXIGE_SERVIDOR();
+    // The client's configuration names a relay in front of the test server as this machine's
+    // server, read when the client loads (each test runs in a process of its own).
+    ProxyTcp proxy;
+    const auto raiz = pasta / "cliente";
+    std::filesystem::create_directory(raiz);
+    for (const char* item : {"firebird.msg", "plugins", "lib"})
+        std::filesystem::create_symlink(std::filesystem::path("/usr/lib/x86_64-linux-gnu/firebird/3.0") / item, raiz / item);
+    EscreverArquivo(raiz / "firebird.conf", "RemoteServicePort = " + std::to_string(proxy.Porta()) + "\n");
+    ::setenv("FIREBIRD", raiz.c_str(), 1);
+    EscreverArquivo(pasta / "Config.ini", "[BANCO]\nCAMINHO=" + (bancos->Caminho() / "servidor.fdb").string() + "\n");
+    auto conexao = TConnection::New({pasta / "Config.ini"});
+    ::unsetenv("FIREBIRD");
+    if (conexao->GetConexao()->MotorEmUso() != Motor::Servidor)
+        GTEST_SKIP() << "o cliente do Firebird já estava carregado neste processo";
+    // The server gone, the reconnection fails rather than let the embedded engine take the file.
+    proxy.Derrubar();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_THROW(conexao->GetConexao()->Reconectar(), ErroBanco);
+    EXPECT_FALSE(conexao->GetConexao()->Conectado());
+    EXPECT_EQ(conexao->GetConexao()->MotorEmUso(), Motor::Servidor);
 }

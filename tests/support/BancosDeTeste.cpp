@@ -1,5 +1,6 @@
 #include "BancosDeTeste.h"
 
+#include "CaminhoDoBanco.h"
 #include "ClienteFirebird.h"
 #include "ConexaoSql.h"
 #include "ConsultaSql.h"
@@ -162,7 +163,9 @@ void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& co
 
 void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco)
 {
-    EscreverArquivo(arquivo, "[BANCO]\r\nCAMINHO=" + caminhoBanco.toStdString() + "\r\n");
+    // A file of this machine is the embedded engine's: the tests never wait on a server for it.
+    EscreverArquivo(arquivo, "[BANCO]\r\nCAMINHO=" + caminhoBanco.toStdString() + "\r\n" +
+                                 (EhCaminhoLocal(caminhoBanco) ? "MOTOR=embutido\r\n" : ""));
 }
 
 std::optional<std::string> ServidorDeTeste()

@@ -53,6 +53,7 @@ private:
 };
 
 void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo);
+// A Config.ini naming the database; a local path with MOTOR=embutido.
 void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco);
 
 // The private Firebird server started by scripts/test ("127.0.0.1/port"), if any.

@@ -8,7 +8,7 @@ raiz=$2
 pasta=$(mktemp -d)
 trap 'rm -rf "$pasta"' EXIT
 "$raiz/scripts/make-db" "$raiz/demo/erp-demo.sql" "$pasta/demo.fdb"
-printf '[BANCO]\nCAMINHO=%s\n' "$pasta/demo.fdb" > "$pasta/Config.ini"
+printf '[BANCO]\nCAMINHO=%s\nMOTOR=embutido\n' "$pasta/demo.fdb" > "$pasta/Config.ini"
 codigo=0
 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite \
   --suppressions="$raiz/tests/sanitizers/valgrind.supp" --log-file="$pasta/valgrind.log" \

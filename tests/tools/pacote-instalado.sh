@@ -58,7 +58,7 @@ ligacao=$r/usr/lib/quorvane/Config.ini
 [ "$(readlink "$ligacao")" = /etc/quorvane/Config.ini ] || falha "Config.ini não aponta para /etc/quorvane"
 ln -sfn "$r/etc/quorvane/Config.ini" "$ligacao"
 "$raiz/scripts/make-db" "$raiz/demo/erp-demo.sql" "$pasta/demo.fdb"
-printf '[BANCO]\r\nCAMINHO=%s\r\n' "$pasta/demo.fdb" > "$r/etc/quorvane/Config.ini"
+printf '[BANCO]\r\nCAMINHO=%s\r\nMOTOR=embutido\r\n' "$pasta/demo.fdb" > "$r/etc/quorvane/Config.ini"
 
 # The installed runner finds what the one just built finds, byte for byte.
 codigo=0

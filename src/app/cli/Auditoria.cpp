@@ -27,6 +27,7 @@ ResultadoAuditoria Auditar(iAnalises& analises, const std::vector<const Verifica
 {
     ResultadoAuditoria resultado;
     resultado.banco = Conexao ? Conexao->GetCaminhoBanco() : QString();
+    resultado.motor = Conexao && Conexao->GetConexao() ? NomeDoMotor(Conexao->GetConexao()->MotorEmUso()) : QString();
     resultado.dataCargaInicial = analises.GetDataCargaInicial();
     resultado.verificacoes.reserve(verificacoes.size());
     if (tempoLimite)

@@ -36,6 +36,7 @@ struct ResultadoVerificacao {
 // check that found achados[i].
 struct ResultadoAuditoria {
     QString banco;
+    QString motor; // "servidor" or "embutido": how the database was reached
     QString dataCargaInicial;
     std::vector<ResultadoVerificacao> verificacoes;
     // Told before the checks ran (missing indexes, NULL keys, a start date that could not be read).

@@ -4,9 +4,13 @@
 
 namespace Quorvane::Cli {
 
-// Before anything connects: refuses an output that names the audited database or the Config.ini
-// (by any path or link; writing there would destroy it), or that both outputs would share.
-// Throws ErroUso naming it.
+// Before anything connects: refuses an output that would destroy what it replaces: a file that
+// holds a Firebird database (whatever its name), the audited database named by CAMINHO, the
+// Config.ini or the baseline (by any path or link), or the other output. Throws ErroUso naming it.
 void ConferirSaidas(const OpcoesCli& opcoes);
+
+// Once connected: refuses an output that is the database's file as its server names it (empty
+// when the server is not on this machine), which no spelling of CAMINHO may hide.
+void ConferirSaidasContraOBanco(const OpcoesCli& opcoes, const QString& arquivoDoBanco);
 
 } // namespace Quorvane::Cli

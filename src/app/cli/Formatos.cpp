@@ -1,7 +1,5 @@
 #include "Formatos.h"
 
-#include <algorithm>
-
 namespace Quorvane::Cli {
 
 void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado, QIODevice& saida,
@@ -13,10 +11,10 @@ void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado
         EscreverTexto(resultado, saida, comparacao, terminal);
         break;
     case FormatoSaida::Tsv:
-        EscreverTsv(resultado, saida, comparacao);
+        EscreverTsv(resultado, saida, comparacao, terminal);
         break;
     case FormatoSaida::Csv:
-        EscreverCsv(resultado, saida, comparacao);
+        EscreverCsv(resultado, saida, comparacao, terminal);
         break;
     case FormatoSaida::Json:
         EscreverJson(resultado, saida, comparacao);
@@ -25,19 +23,6 @@ void EscreverNoFormato(FormatoSaida formato, const ResultadoAuditoria& resultado
         EscreverHtml(resultado, saida, comparacao, momento, local);
         break;
     }
-}
-
-QString EmUmaLinha(const QString& valor)
-{
-    const auto quebra = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; };
-    // The usual value has none: hand it back shared rather than copied.
-    if (std::none_of(valor.begin(), valor.end(), quebra))
-        return valor;
-    QString linha = valor;
-    for (QChar& c : linha)
-        if (quebra(c))
-            c = u' ';
-    return linha;
 }
 
 } // namespace Quorvane::Cli

@@ -4,6 +4,7 @@
 #include "ComparacaoAchados.h"
 #include "FormatoLocal.h"
 #include "Opcoes.h"
+#include "TextoVisivel.h"
 
 #include <QDateTime>
 #include <QIODevice>
@@ -13,11 +14,13 @@ namespace Quorvane::Cli {
 
 // Each writer goes through the findings once, writing as it goes, UTF-8. With a comparison
 // (--baseline) each finding is marked, and the baseline's resolved findings are written too. The
-// text table goes to a person: on a terminal its control characters are shown, not sent.
+// table formats go to a person on a terminal: there their control characters are shown, not sent.
 void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr,
                    bool terminal = false);
-void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
-void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
+void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr,
+                 bool terminal = false);
+void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr,
+                 bool terminal = false);
 void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 
 // When the checks began and how long they took, for the report's header.
@@ -72,7 +75,5 @@ inline void Escrever(QIODevice& saida, QStringView texto)
     saida.write(texto.toUtf8());
 }
 
-// A value on one line: each tab, CR or LF becomes one space.
-QString EmUmaLinha(const QString& valor);
 
 } // namespace Quorvane::Cli

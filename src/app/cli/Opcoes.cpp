@@ -1,5 +1,6 @@
 #include "Opcoes.h"
 
+#include "NomesDeArquivo.h"
 #include "Verificacoes.h"
 
 #include <QFile>
@@ -53,7 +54,7 @@ std::chrono::seconds LerTempoLimite(const QString& valor)
 
 std::filesystem::path Caminho(const QString& valor)
 {
-    return std::filesystem::path(QFile::encodeName(valor).toStdString());
+    return CaminhoDoArgumento(valor);
 }
 
 // A new option is one entry here and one field in OpcoesCli.

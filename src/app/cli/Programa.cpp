@@ -1,7 +1,7 @@
 #include "Programa.h"
 
 #include "Analises.h"
-#include "AvisosAntesDaAnalise.h"
+#include "ArquivoDoBancoAberto.h"
 #include "Auditoria.h"
 #include "CodigoSaida.h"
 #include "ComparacaoDaAuditoria.h"
@@ -50,7 +50,7 @@ void Avisar(QStringList& avisos, iAnalises& analises, const std::vector<const Ve
     for (const Verificacao* v : selecionadas)
         if (!v->UsaData() || !analises.GetDataCargaInicial().isEmpty())
             executadas.push_back(v);
-    avisos << AvisosAntesDaAnalise(Conexao->GetConexao(), executadas);
+    avisos << analises.LerAvisos(executadas);
     for (const QString& aviso : avisos)
         MostrarErro(QStringLiteral("Aviso: ") + aviso);
 }
@@ -123,8 +123,17 @@ int ExecutarPrograma(const QStringList& argumentos)
     try {
         destino.emplace(opcoes.saida);
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
-        if (const QString& comoAbriu = Conexao->GetConexao()->AvisoDaConexao(); !comoAbriu.isEmpty())
-            MostrarErro(comoAbriu);
+        MostrarErro(DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso()));
+        // No spelling of CAMINHO (an alias, another name of this machine) may hide the database
+        // from the outputs: its server names its file.
+        try {
+            ConferirSaidasContraOBanco(opcoes, ArquivoDoBancoAberto(*Conexao->GetConexao()));
+        } catch (const ErroUso& e) {
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        } catch (const ErroBanco&) {
+            // A server that will not say: the outputs were already checked against every database file.
+        }
         analises = CriarMotor(local, avisos);
     } catch (const ErroConexao& e) {
         // The window's single message, then, for the technician, the client's own reason.
@@ -147,7 +156,13 @@ int ExecutarPrograma(const QStringList& argumentos)
         }
         return 0;
     };
-    Avisar(avisos, *analises, opcoes.verificacoes);
+    if (opcoes.tempoLimite)
+        analises->DefinirTempoLimite(*opcoes.tempoLimite);
+    try {
+        Avisar(avisos, *analises, opcoes.verificacoes);
+    } catch (const ErroAnaliseCancelada&) {
+        // Only a stop signal cancels here.
+    }
     MomentoDaAuditoria momento{QDateTime::currentDateTime()};
     QElapsedTimer relogio;
     relogio.start();
@@ -159,7 +174,13 @@ int ExecutarPrograma(const QStringList& argumentos)
         return codigo;
     std::optional<ResultadoComparacao> comparacao;
     if (linhaDeBase) {
-        comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        try {
+            comparacao = CompararComLinhaDeBase(*linhaDeBase, resultado);
+        } catch (const Erro& e) {
+            // Read again for the resolved findings, and changed meanwhile.
+            MostrarErro(e.Mensagem());
+            return ArgumentosInvalidos;
+        }
         AvisarSobreComparacao(*comparacao, resultado);
     }
     const ResultadoComparacao* comComparacao = comparacao ? &*comparacao : nullptr;

@@ -4,23 +4,26 @@ namespace Quorvane::Cli {
 
 namespace {
 
-// RFC 4180: a field holding a comma, a quote or a line break goes between quotes, its quotes doubled.
+// RFC 4180: a field holding a comma, a quote or a line break goes between quotes, its quotes
+// doubled. Breaks that RFC does not know (a reader may still split there) become spaces.
 QString Campo(const QString& valor)
 {
-    if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\r') && !valor.contains(u'\n'))
-        return valor;
-    QString campo = valor;
+    QString campo = SemQuebrasIncomuns(valor);
+    if (!campo.contains(u',') && !campo.contains(u'"') && !campo.contains(u'\r') && !campo.contains(u'\n'))
+        return campo;
     campo.replace(u'"', QStringLiteral("\"\""));
     return u'"' + campo + u'"';
 }
 
 } // namespace
 
-void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao)
+void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
+                 bool terminal)
 {
+    const auto campo = [terminal](const QString& valor) { return Campo(terminal ? Visivel(valor) : valor); };
     Escrever(saida, comparacao ? u"Alerta,Erro,Correção,Comparação\r\n" : u"Alerta,Erro,Correção\r\n");
     ParaCadaLinha(resultado, comparacao, [&](const TLogAlertasAndErros& achado, const QString& marca) {
-        Escrever(saida, Campo(achado.FAlerta) + u',' + Campo(achado.FErro) + u',' + Campo(achado.FCorrecao) +
+        Escrever(saida, campo(achado.FAlerta) + u',' + campo(achado.FErro) + u',' + campo(achado.FCorrecao) +
                             (comparacao ? u',' + marca : QString()) + QStringLiteral("\r\n"));
     });
 }

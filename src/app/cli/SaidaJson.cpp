@@ -1,5 +1,7 @@
 #include "Formatos.h"
 
+#include "ChaveDoAchado.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,6 +47,7 @@ QJsonObject Cabecalho(const ResultadoAuditoria& resultado)
         });
     return QJsonObject{
         {QStringLiteral("banco"), resultado.banco},
+        {QStringLiteral("motor"), resultado.motor},
         {QStringLiteral("dataCargaInicial"), TextoOuNulo(resultado.dataCargaInicial)},
         {QStringLiteral("verificacoes"), verificacoes},
         {QStringLiteral("avisos"), QJsonArray::fromStringList(resultado.avisos)},
@@ -73,6 +76,8 @@ void EscreverAchado(QIODevice& saida, bool primeiro, const QString& verificacao,
         {QStringLiteral("alerta"), achado.FAlerta},
         {QStringLiteral("erro"), achado.FErro},
         {QStringLiteral("correcao"), achado.FCorrecao},
+        // What a later run compares with (--baseline): the same in every locale.
+        {QStringLiteral("chave"), ChaveEmTexto(achado.FChave)},
     };
     if (comparacao)
         objeto.insert(QStringLiteral("comparacao"), NomeDaComparacao(marca));

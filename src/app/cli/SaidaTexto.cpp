@@ -15,24 +15,6 @@ const QString TituloComparacao = QStringLiteral("Comparação");
 // value does not pad every line of the report to its width.
 constexpr qsizetype LarguraMaxima = 120;
 
-// On a terminal a value typed into the ERP must not drive it: C0 controls and DEL are shown as
-// their Unicode pictures (␛, ␇), C1 controls as U+FFFD.
-QString Visivel(const QString& valor)
-{
-    const auto controle = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0); };
-    if (std::none_of(valor.begin(), valor.end(), controle))
-        return valor;
-    QString visivel = valor;
-    for (QChar& c : visivel)
-        if (c.unicode() < 0x20)
-            c = QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7F)
-            c = QChar(0x2421);
-        else if (controle(c))
-            c = QChar::ReplacementCharacter;
-    return visivel;
-}
-
 } // namespace
 
 // A table sized to its contents, up to a width: the columns of a row line up unless a value is
@@ -40,7 +22,7 @@ QString Visivel(const QString& valor)
 void EscreverTexto(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
                    bool terminal)
 {
-    const auto linha = [terminal](const QString& valor) { return terminal ? Visivel(EmUmaLinha(valor)) : EmUmaLinha(valor); };
+    const auto linha = [terminal](const QString& valor) { return EmUmaLinha(terminal ? Visivel(valor) : valor); };
     const TListaLogAlertasAndErros& achados = resultado.Achados();
     qsizetype larguraTipo = std::max(TituloTipo.size(), NomeDoTipo(TipoAchado::Alerta).size());
     qsizetype larguraAchado = TituloAchado.size();

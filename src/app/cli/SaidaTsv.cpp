@@ -2,12 +2,14 @@
 
 namespace Quorvane::Cli {
 
-void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao)
+void EscreverTsv(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao,
+                 bool terminal)
 {
+    const auto campo = [terminal](const QString& valor) { return EmUmaLinha(terminal ? Visivel(valor) : valor); };
     Escrever(saida, comparacao ? u"Alerta\tErro\tCorreção\tComparação\n" : u"Alerta\tErro\tCorreção\n");
     ParaCadaLinha(resultado, comparacao, [&](const TLogAlertasAndErros& achado, const QString& marca) {
-        Escrever(saida, EmUmaLinha(achado.FAlerta) + u'\t' + EmUmaLinha(achado.FErro) + u'\t' +
-                            EmUmaLinha(achado.FCorrecao) + (comparacao ? u'\t' + marca : QString()) + u'\n');
+        Escrever(saida, campo(achado.FAlerta) + u'\t' + campo(achado.FErro) + u'\t' + campo(achado.FCorrecao) +
+                            (comparacao ? u'\t' + marca : QString()) + u'\n');
     });
 }
 

@@ -1,4 +1,5 @@
 #include "ClienteFirebird.h"
+#include "NomesDeArquivo.h"
 #include "Programa.h"
 
 #include <QString>
@@ -8,7 +9,7 @@ int main(int argc, char* argv[])
 {
     QStringList argumentos;
     for (int i = 1; i < argc; ++i)
-        argumentos << QString::fromLocal8Bit(argv[i]);
+        argumentos << Quorvane::Cli::TextoDoArgumento(argv[i]);
     const int codigo = Quorvane::Cli::ExecutarPrograma(argumentos);
     Quorvane::EncerrarClientesFirebird();
     return codigo;
