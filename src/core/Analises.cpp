@@ -10,6 +10,8 @@
 #include "Verificacoes.h"
 #include "VigiaDaVerificacao.h"
 
+#include <algorithm>
+
 namespace Quorvane {
 
 std::shared_ptr<iAnalises> TAnalises::New(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog)
@@ -85,6 +87,11 @@ TListaLogAlertasAndErros TAnalises::AchadosDe(const Verificacao& verificacao)
 
 void TAnalises::Rodar(const Verificacao& verificacao, TLogAlertasAndErros& buffer)
 {
+    if (acompanhamento_) {
+        const auto& ordem = Verificacoes();
+        const auto aqui = std::find(ordem.begin(), ordem.end(), &verificacao);
+        acompanhamento_(aqui == ordem.end() ? 0 : static_cast<std::size_t>(aqui - ordem.begin()) + 1, ordem.size(), verificacao);
+    }
     Vigiado([&] { ExecutarVerificacao(verificacao, *QryAnalise, DataCargaInicial, formato_, buffer); });
 }
 
@@ -145,6 +152,11 @@ void TAnalises::Cancelar()
         vigia_->Cancelar();
 }
 
+void TAnalises::DefinirAcompanhamento(Acompanhamento acompanhamento)
+{
+    acompanhamento_ = std::move(acompanhamento);
+}
+
 void TAnalises::DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo)
 {
     tempoLimite_ = tempo;
@@ -190,7 +202,7 @@ void TAnalises::ShowTelaLog()
     if (vigia_ && vigia_->Cancelada())
         throw ErroAnaliseCancelada();
     if (telaLog_)
-        telaLog_->Mostrar(LogAlertasAndErros);
+        telaLog_->Mostrar(LogAlertasAndErros, GetDataCargaInicial());
 }
 
 QString TAnalises::GetDataCargaInicial()

@@ -46,6 +46,7 @@ public:
     TListaLogAlertasAndErros AchadosDe(const Verificacao& verificacao) override;
     void Cancelar() override;
     void DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo) override;
+    void DefinirAcompanhamento(Acompanhamento acompanhamento) override;
 
 private:
     TAnalises(const FormatoLocal& formato, std::shared_ptr<iTelaLog> telaLog);
@@ -61,6 +62,7 @@ private:
     FormatoLocal formato_;
     std::shared_ptr<iTelaLog> telaLog_;
     std::optional<std::chrono::milliseconds> tempoLimite_;
+    Acompanhamento acompanhamento_;
     std::unique_ptr<VigiaDaVerificacao> vigia_;
 };
 

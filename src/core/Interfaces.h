@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,10 @@ public:
     // A check still running after this long is stopped and fails with ErroTempoEsgotado; the next
     // one runs on a new attachment if the old one had to be cut. None: no limit (the default).
     virtual void DefinirTempoLimite(std::optional<std::chrono::milliseconds> tempo) = 0;
+    // Told as each check starts, on the thread that runs it: its place in the run order (from 1),
+    // how many checks a run has, and the check.
+    using Acompanhamento = std::function<void(std::size_t posicao, std::size_t total, const Verificacao& verificacao)>;
+    virtual void DefinirAcompanhamento(Acompanhamento acompanhamento) = 0;
 };
 
 // How a check that was stopped fails.

@@ -10,7 +10,8 @@ class iTelaLog {
 public:
     virtual ~iTelaLog() = default;
     // Shows the findings modally and returns when the window has been closed. May re-order the list.
-    virtual void Mostrar(TLogAlertasAndErros& log) = 0;
+    // The start date, as the main window shows it, goes into a report saved from there.
+    virtual void Mostrar(TLogAlertasAndErros& log, const QString& dataCargaInicial) = 0;
 };
 
 } // namespace Quorvane

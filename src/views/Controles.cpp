@@ -4,6 +4,7 @@
 
 #include <QHelpEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -22,6 +23,12 @@ void TPainelTitulo::mousePressEvent(QMouseEvent* evento)
 {
     evento->accept();
     emit MouseDown();
+}
+
+void TPainelTitulo::mouseDoubleClickEvent(QMouseEvent* evento)
+{
+    evento->accept();
+    emit DoubleClick();
 }
 
 TRotuloElidido::TRotuloElidido(const QString& legenda, QWidget* pai) : QLabel(legenda, pai)
@@ -87,6 +94,17 @@ void TBotaoPlano::paintEvent(QPaintEvent* evento)
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setPen(QPen(Cores::Indice, 1));
     pintor.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+}
+
+void TBotaoPlano::keyPressEvent(QKeyEvent* evento)
+{
+    // A push button answers Enter only as a dialog's default button; these never are one.
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
+        (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !evento->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
 }
 
 void ArrastarJanela(QWidget& janela)

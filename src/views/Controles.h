@@ -16,9 +16,11 @@ public:
 
 signals:
     void MouseDown();
+    void DoubleClick();
 
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
 };
 
 // A one-line caption that never widens its window: too long for its width, it is shown cut in the
@@ -39,7 +41,8 @@ private:
 };
 
 // A flat button with a picture beside its caption, reporting the mouse entering and leaving it
-// (the windows turn the caption bold while the mouse is over it), outlined while it has the focus.
+// (the windows turn the caption bold while the mouse is over it), outlined while it has the focus,
+// pressed by Enter as by Space.
 class TBotaoPlano : public QPushButton {
     Q_OBJECT
 public:
@@ -53,6 +56,7 @@ protected:
     void enterEvent(QEnterEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 };
 
 // Lets the window system move the window with the mouse, as if its caption bar were dragged.

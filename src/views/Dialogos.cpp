@@ -1,6 +1,8 @@
 #include "Dialogos.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QDialog>
 #include <QPushButton>
 
@@ -49,6 +51,11 @@ bool TDialogosPadrao::Pergunta(const QString& titulo, const QString& texto)
     caixa->setEscapeButton(nao);
     caixa->exec();
     return caixa->clickedButton() == sim;
+}
+
+QString TDialogosPadrao::NomeParaSalvar(const QString& titulo, const QString& sugestao, const QString& filtros, QString& filtro)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), titulo, sugestao, filtros, &filtro);
 }
 
 iDialogos& Dialogos()

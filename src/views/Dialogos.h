@@ -21,6 +21,9 @@ public:
     virtual void ExibirModal(QDialog& janela) = 0;
     // A question with the buttons "Sim" and "Não": true for "Sim".
     virtual bool Pergunta(const QString& titulo, const QString& texto) = 0;
+    // Where to save a file: its name, and in `filtro` the kind of file chosen; empty if the user
+    // gave up.
+    virtual QString NomeParaSalvar(const QString& titulo, const QString& sugestao, const QString& filtros, QString& filtro) = 0;
 };
 
 class TDialogosPadrao final : public iDialogos {
@@ -29,6 +32,7 @@ public:
     void MensagemDeErro(const QString& titulo, const QString& texto) override;
     void ExibirModal(QDialog& janela) override;
     bool Pergunta(const QString& titulo, const QString& texto) override;
+    QString NomeParaSalvar(const QString& titulo, const QString& sugestao, const QString& filtros, QString& filtro) override;
 
     // The box both messages use; the text is shown as written, never read as markup.
     static std::unique_ptr<QMessageBox> CriarCaixa(QMessageBox::Icon icone, const QString& titulo, const QString& texto);

@@ -1,10 +1,14 @@
 #include "ExportacaoPlanilha.h"
 
+#include "AplicativoPadrao.h"
 #include "Erro.h"
 #include "ExecucaoEmSegundoPlano.h"
 #include "ModeloAlertasAndErros.h"
 #include "PlanilhaAchados.h"
+#include "RelatorioDeErro.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 
@@ -13,6 +17,8 @@ namespace Quorvane {
 namespace {
 
 const QString VersaoIncompativel = QStringLiteral("Versão do Ms-Excel incompatível");
+// An application still running after this has opened the workbook.
+constexpr int SegundosParaFalhar = 5;
 
 // The rows exactly as the list shows them, column by column.
 TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
@@ -28,29 +34,41 @@ TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
 
 } // namespace
 
-bool AbrirComODesktop(const std::filesystem::path& planilha)
+bool AbrirComODesktop(const std::filesystem::path& planilha, std::function<void()> falhou)
 {
-    // Not QDesktopServices::openUrl: it answers as soon as the opener starts, before anything is
-    // known. gio opens with the desktop's default application for the workbook's type and only
-    // succeeds once that application has been started. Clicks wait until it has answered: a
-    // second "Excel" would open a second workbook, "Sair" would close the window under this one.
-    bool aberta = false;
+    // Absolute: an application started elsewhere would not find a relative path.
+    std::error_code erro;
+    const std::filesystem::path absoluto = std::filesystem::absolute(planilha, erro);
+    QStringList comando;
     ExecutarEmSegundoPlano([&] {
-        QProcess gio;
-        gio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        gio.setStandardInputFile(QProcess::nullDevice());
-        // Absolute: gio would read a relative path that looks like "x:..." as a URI.
-        std::error_code erro;
-        const std::filesystem::path absoluto = std::filesystem::absolute(planilha, erro);
-        gio.start(QStringLiteral("gio"), {QStringLiteral("open"), QString::fromStdString((erro ? planilha : absoluto).string())});
-        if (!gio.waitForFinished(60000)) {
-            gio.kill();
-            gio.waitForFinished();
-            return;
-        }
-        aberta = gio.exitStatus() == QProcess::NormalExit && gio.exitCode() == 0;
+        comando = ComandoDoAplicativoPadrao(QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"),
+                                            QFile::decodeName((erro ? planilha : absoluto).c_str()));
     });
-    return aberta;
+    if (comando.isEmpty())
+        return false;
+    // Not "gio open" nor QDesktopServices: both answer once the application has started, and
+    // never hear that it failed. A shell starts it and reports how it ended, if that is within
+    // the first seconds; after that it is the user's, and goes on when this program ends.
+    const QString vigiar = QStringLiteral(
+        "\"$@\" </dev/null & p=$!; i=0\n"
+        "while [ $i -lt %1 ]; do\n"
+        "  if ! kill -0 $p 2>/dev/null; then wait $p; exit $?; fi\n"
+        "  sleep 0.1; i=$((i+1))\n"
+        "done\n").arg(SegundosParaFalhar * 10);
+    auto* vigia = new QProcess(QCoreApplication::instance());
+    vigia->setProcessChannelMode(QProcess::ForwardedChannels);
+    vigia->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(vigia, &QProcess::finished, vigia, [vigia, falhou](int codigo, QProcess::ExitStatus estado) {
+        vigia->deleteLater();
+        if (estado != QProcess::NormalExit || codigo != 0)
+            falhou();
+    });
+    vigia->start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), vigiar, QStringLiteral("sh")} + comando);
+    if (!vigia->waitForStarted()) {
+        delete vigia;
+        return false;
+    }
+    return true;
 }
 
 ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)
@@ -64,11 +82,16 @@ ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)
         }
         // Unless an application takes it, nobody will look at it: the customer's figures do not
         // stay behind in /tmp, whatever went wrong.
-        auto remover = qScopeGuard([&] {
+        const auto removerPasta = [pasta = planilha.parent_path()] {
             std::error_code erro;
-            std::filesystem::remove_all(planilha.parent_path(), erro);
-        });
-        if (!abrir(planilha))
+            std::filesystem::remove_all(pasta, erro);
+        };
+        auto remover = qScopeGuard(removerPasta);
+        // An application that took it and then failed: as if there had been none.
+        if (!abrir(planilha, [removerPasta] {
+                removerPasta();
+                ReportarErro(VersaoIncompativel);
+            }))
             throw Erro(VersaoIncompativel);
         remover.dismiss();
     };

@@ -4,17 +4,25 @@
 
 #include "Aparencia.h"
 #include "Controles.h"
+#include "MarcaDaLinhaAtual.h"
 #include "ModeloAlertasAndErros.h"
+#include "PreferenciasJanelaLog.h"
+#include "Dialogos.h"
+#include "Interfaces.h"
 #include "RelatorioDeErro.h"
+#include "SalvamentoAchados.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QTableView>
 
 #include <algorithm>
@@ -63,7 +71,8 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     setObjectName(QStringLiteral("LogView"));
     setWindowTitle(QStringLiteral("Log - Versão 1.01"));
     setFont(Fonte(QStringLiteral("Segoe UI"), 13));
-    resize(1100, 650);
+    const PreferenciasJanelaLog preferencias = PreferenciasJanelaLog::Ler();
+    partesGuardadas_ = preferencias.colunas;
 
     auto* pnlPrincipal = NovoPainel(QStringLiteral("pnlPrincipal"), this);
     PintarFundo(*pnlPrincipal, Cores::Indice);
@@ -107,6 +116,8 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     lvAlertasAndErros->horizontalHeader()->setHighlightSections(false);
     lvAlertasAndErros->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lvAlertasAndErros->horizontalHeader()->setStretchLastSection(false);
+    lvAlertasAndErros->horizontalHeader()->setSectionsClickable(true);
+    lvAlertasAndErros->setItemDelegate(new TMarcaDaLinhaAtual(lvAlertasAndErros));
     lvAlertasAndErros->setModel(modelo_);
     lvAlertasAndErros->viewport()->installEventFilter(this);
     lvAlertasAndErros->installEventFilter(this);
@@ -116,6 +127,9 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     auto* copiar = new QAction(QStringLiteral("&Copiar"), lvAlertasAndErros);
     copiar->setShortcut(QKeySequence::Copy);
     connect(copiar, &QAction::triggered, this, &TLogView::CopiarSelecionadas);
+    auto* salvar = new QAction(QStringLiteral("&Salvar..."), lvAlertasAndErros);
+    salvar->setShortcut(QKeySequence::Save);
+    connect(salvar, &QAction::triggered, this, [this] { ExecutarProtegido([this] { Salvar(); }); });
     auto* selecionarTudo = new QAction(QStringLiteral("Selecionar &tudo"), lvAlertasAndErros);
     selecionarTudo->setShortcut(QKeySequence::SelectAll);
     connect(selecionarTudo, &QAction::triggered, lvAlertasAndErros, &QTableView::selectAll);
@@ -123,7 +137,23 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
         acao->setShortcutContext(Qt::WidgetShortcut);
         lvAlertasAndErros->addAction(acao);
     }
+    // Ctrl+S from anywhere in the window; "Salvar" in the list's menu.
+    salvar->setShortcutContext(Qt::WindowShortcut);
+    lvAlertasAndErros->addAction(salvar);
     lvAlertasAndErros->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(lvAlertasAndErros->horizontalHeader(), &QHeaderView::sectionClicked, this, &TLogView::lvAlertasAndErrosHeaderClick);
+
+    // Anywhere in the window, the find field included.
+    auto* localizar = new QAction(QStringLiteral("&Localizar"), this);
+    localizar->setShortcut(QKeySequence::Find);
+    connect(localizar, &QAction::triggered, this, &TLogView::Localizar);
+    addAction(localizar);
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna) {
+        auto* ordenar = new QAction(this);
+        ordenar->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + coluna)));
+        connect(ordenar, &QAction::triggered, this, [this, coluna] { lvAlertasAndErrosHeaderClick(coluna); });
+        addAction(ordenar);
+    }
 
     auto* pnlBotoes = NovoPainel(QStringLiteral("pnlBotoes"), pnlPrincipal);
     PintarFundo(*pnlBotoes, Cores::FundoBotoes);
@@ -143,6 +173,18 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     botoes->addWidget(lblQtdeErros);
     botoes->addStretch(1);
 
+    edtLocalizar = new QLineEdit(pnlBotoes);
+    edtLocalizar->setObjectName(QStringLiteral("edtLocalizar"));
+    edtLocalizar->setPlaceholderText(QStringLiteral("Localizar"));
+    edtLocalizar->setToolTip(QStringLiteral("Mostra só os achados com este texto, sem diferença de maiúsculas e acentos (Ctrl+F); "
+                                            "Esc limpa"));
+    edtLocalizar->setClearButtonEnabled(true);
+    edtLocalizar->setFixedWidth(260);
+    edtLocalizar->hide();
+    connect(edtLocalizar, &QLineEdit::textChanged, this, &TLogView::edtLocalizarChange);
+    botoes->addWidget(edtLocalizar);
+    botoes->addSpacing(8);
+
     btnExcel = new TBotaoPlano(QStringLiteral("Excel"), Figura(QStringLiteral("excel")), 30, pnlBotoes);
     btnExcel->setObjectName(QStringLiteral("btnExcel"));
     btnClose = new TBotaoPlano(QStringLiteral("Sair"), Figura(QStringLiteral("sair")), 24, pnlBotoes);
@@ -158,13 +200,33 @@ TLogView::TLogView(const TLogAlertasAndErros& aLogAlertasAndErros, ExportacaoPla
     connect(btnExcel, &QPushButton::clicked, this, [this] { ExecutarProtegido([this] { btnExcelClick(); }); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
     connect(pnlTitulo, &TPainelTitulo::MouseDown, this, &TLogView::pnlTituloMouseDown);
+    // No frame of the window system's: the corner grip resizes it, a double click on the title
+    // maximises it and back.
+    auto* canto = new QSizeGrip(pnlBotoes);
+    canto->setObjectName(QStringLiteral("grpTamanho"));
+    botoes->addWidget(canto, 0, Qt::AlignBottom | Qt::AlignRight);
+    connect(pnlTitulo, &TPainelTitulo::DoubleClick, this, [this] { setWindowState(windowState() ^ Qt::WindowMaximized); });
+    connect(lvAlertasAndErros->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!ajustandoColunas_)
+            largurasDoUsuario_ = true;
+    });
 
     // Enter must not close the window through a button that happens to have the focus.
     btnExcel->setAutoDefault(false);
     btnClose->setAutoDefault(false);
+    btnClose->setToolTip(QStringLiteral("Fecha a janela (Esc)"));
 
-    if (const QScreen* tela = screen())
+    // The size it had, or the design's, within what the screen has room for; centred.
+    QSize tamanho = preferencias.tamanho.isValid() ? preferencias.tamanho : QSize(1100, 650);
+    if (const QScreen* tela = screen()) {
+        tamanho = tamanho.boundedTo(tela->availableGeometry().size());
+        resize(tamanho);
         move(tela->availableGeometry().center() - rect().center());
+    } else {
+        resize(tamanho);
+    }
+    if (preferencias.maximizada)
+        setWindowState(Qt::WindowMaximized);
 
     OrdenarLista();
     PreencherLista();
@@ -180,9 +242,87 @@ void TLogView::OrdenarLista()
 
 void TLogView::PreencherLista()
 {
-    const std::size_t quantidade = FLogReceber.FLista ? FLogReceber.FLista->size() : 0;
-    lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(quantidade));
     modelo_->DefinirLista(FLogReceber.FLista);
+    MostrarTotal();
+}
+
+void TLogView::MostrarTotal()
+{
+    const int mostrados = modelo_->rowCount();
+    if (modelo_->Filtrada())
+        lblQtdeErros->setText(QStringLiteral("Total de registros: %1 de %2").arg(mostrados).arg(modelo_->Total()));
+    else
+        lblQtdeErros->setText(QStringLiteral("Total de registros: %1").arg(mostrados));
+    const QString quais = modelo_->Filtrada() ? QStringLiteral("os %1 achados mostrados").arg(mostrados) : QStringLiteral("os achados");
+    btnExcel->setToolTip(QStringLiteral("Abre %1 numa planilha; Ctrl+S os salva num arquivo").arg(quais));
+}
+
+void TLogView::Salvar()
+{
+    QString filtro;
+    const QString titulo = modelo_->Filtrada()
+                               ? QStringLiteral("Salvar os achados mostrados (%1 de %2)").arg(modelo_->rowCount()).arg(modelo_->Total())
+                               : QStringLiteral("Salvar os achados");
+    const QString arquivo = Dialogos().NomeParaSalvar(titulo, QDir::home().filePath(QStringLiteral("achados.xlsx")), FiltrosParaSalvar(), filtro);
+    if (arquivo.isEmpty())
+        return;
+    const ContextoDoRelatorio contexto{Conexao ? Conexao->GetCaminhoBanco() : QString(), dataCargaInicial_,
+                                       QDateTime::currentDateTime(), FormatoLocal::DoSistema()};
+    SalvarAchados(ComExtensaoDoFiltro(arquivo, filtro), modelo_->Mostrados(), contexto);
+}
+
+void TLogView::Localizar()
+{
+    edtLocalizar->show();
+    edtLocalizar->setFocus(Qt::ShortcutFocusReason);
+    edtLocalizar->selectAll();
+}
+
+void TLogView::edtLocalizarChange(const QString& texto)
+{
+    ManterLarguras([&] { modelo_->Filtrar(texto); });
+    MostrarTotal();
+}
+
+void TLogView::ManterLarguras(const std::function<void()>& mudanca)
+{
+    // A new set of rows resets the header, and with it the widths.
+    int larguras[TModeloAlertasAndErros::QuantidadeDeColunas];
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+        larguras[coluna] = lvAlertasAndErros->columnWidth(coluna);
+    ajustandoColunas_ = true;
+    mudanca();
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+        lvAlertasAndErros->setColumnWidth(coluna, larguras[coluna]);
+    ajustandoColunas_ = false;
+}
+
+void TLogView::lvAlertasAndErrosHeaderClick(int coluna)
+{
+    if (coluna != colunaOrdem_ || !ordem_)
+        ordem_ = Qt::AscendingOrder;
+    else if (*ordem_ == Qt::AscendingOrder)
+        ordem_ = Qt::DescendingOrder;
+    else
+        ordem_.reset();
+    colunaOrdem_ = ordem_ ? coluna : -1;
+    ManterLarguras([&] { modelo_->Ordenar(coluna, ordem_); });
+    QHeaderView* cabecalho = lvAlertasAndErros->horizontalHeader();
+    cabecalho->setSortIndicatorShown(ordem_.has_value());
+    if (ordem_)
+        cabecalho->setSortIndicator(coluna, *ordem_);
+}
+
+void TLogView::keyPressEvent(QKeyEvent* evento)
+{
+    // The first Esc puts the whole list back; the next one closes the window.
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier && edtLocalizar->isVisible()) {
+        edtLocalizar->clear();
+        edtLocalizar->hide();
+        lvAlertasAndErros->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void TLogView::btnExcelClick()
@@ -217,13 +357,52 @@ void TLogView::CopiarSelecionadas()
         QGuiApplication::clipboard()->setText(LinhasComoTexto(*modelo_, lvAlertasAndErros->selectionModel()->selection()));
 }
 
+void TLogView::done(int resultado)
+{
+    PreferenciasJanelaLog preferencias;
+    preferencias.tamanho = (isMaximized() ? normalGeometry().size() : size());
+    preferencias.maximizada = isMaximized();
+    const int largura = lvAlertasAndErros->width();
+    if (largurasDoUsuario_ && largura > 0)
+        for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+            preferencias.colunas.push_back(static_cast<double>(lvAlertasAndErros->columnWidth(coluna)) / largura);
+    preferencias.Gravar();
+    QDialog::done(resultado);
+}
+
+void TLogView::DefinirLarguras(const std::vector<double>& partes, int largura)
+{
+    ajustandoColunas_ = true;
+    for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+        lvAlertasAndErros->setColumnWidth(coluna, std::max(20, static_cast<int>(partes[static_cast<std::size_t>(coluna)] * largura + 0.5)));
+    ajustandoColunas_ = false;
+}
+
 bool TLogView::eventFilter(QObject* objeto, QEvent* evento)
 {
-    // Only a new width: a column the user widened brings a horizontal scroll bar, which takes
-    // height from the list, and that must not undo the user's widths.
-    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize &&
+    // While the columns are equal thirds, only a new width of the list's client area counts: a
+    // column the user widened brings a horizontal scroll bar, which takes height from the list.
+    if (objeto == lvAlertasAndErros->viewport() && evento->type() == QEvent::Resize && !largurasDoUsuario_ &&
+        partesGuardadas_.empty() &&
         static_cast<QResizeEvent*>(evento)->size().width() != static_cast<QResizeEvent*>(evento)->oldSize().width())
         lvAlertasAndErrosResize();
+    // Widths of the user's follow the list's own width, never its client area's: the vertical
+    // scroll bar that the horizontal one may bring (a list the findings just fill) changes the
+    // client area, and must not move the borders the user has set.
+    if (objeto == lvAlertasAndErros && evento->type() == QEvent::Resize) {
+        const auto* tamanho = static_cast<QResizeEvent*>(evento);
+        const int largura = tamanho->size().width(), antes = tamanho->oldSize().width();
+        if (!partesGuardadas_.empty() && largura > 0) {
+            DefinirLarguras(partesGuardadas_, largura);
+            partesGuardadas_.clear();
+            largurasDoUsuario_ = true;
+        } else if (largurasDoUsuario_ && antes > 0 && largura > 0 && largura != antes) {
+            std::vector<double> partes;
+            for (int coluna = 0; coluna < TModeloAlertasAndErros::QuantidadeDeColunas; ++coluna)
+                partes.push_back(static_cast<double>(lvAlertasAndErros->columnWidth(coluna)) / antes);
+            DefinirLarguras(partes, largura);
+        }
+    }
     // Ctrl+Tab leaves the list too, as it leaves any control that keeps Tab for itself.
     if (objeto == lvAlertasAndErros && evento->type() == QEvent::KeyPress) {
         const auto* tecla = static_cast<QKeyEvent*>(evento);
@@ -238,9 +417,11 @@ void TLogView::lvAlertasAndErrosResize()
     // Three equal columns over the list's client width; the first takes what the division leaves.
     const int largura = lvAlertasAndErros->viewport()->width();
     const int terco = largura / 3;
+    ajustandoColunas_ = true;
     lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaAlerta, largura - 2 * terco);
     lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaErro, terco);
     lvAlertasAndErros->setColumnWidth(TModeloAlertasAndErros::ColunaCorrecao, terco);
+    ajustandoColunas_ = false;
 }
 
 } // namespace Quorvane

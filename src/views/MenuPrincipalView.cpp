@@ -111,6 +111,8 @@ void TMenuPrincipalView::CriarPaginaPrincipal()
     btnClose = new TBotaoPlano(QStringLiteral("&Sair"), Figura(QStringLiteral("sair")), 24, tsPrincipal);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(355, 100, 170, 41);
+    btnAnalisar->setToolTip(QStringLiteral("Executa as verificações e mostra os achados (Alt+Q)"));
+    btnClose->setToolTip(QStringLiteral("Fecha o programa (Alt+S)"));
     for (TBotaoPlano* botao : {btnAnalisar, btnClose}) {
         connect(botao, &TBotaoPlano::MouseEnter, this, [this, botao] { btnAnalisarMouseEnter(botao); });
         connect(botao, &TBotaoPlano::MouseLeave, this, [this, botao] { btnAnalisarMouseLeave(botao); });
@@ -167,9 +169,12 @@ void TMenuPrincipalView::CriarPaginaAjuda()
     auto* ajuda = new QVBoxLayout(pnlAjuda);
     ajuda->setContentsMargins(1, 1, 1, 1);
 
-    // Editable, as it always was; nothing reads it back.
+    // Read, selected and copied, never edited; Tab goes on to the next control.
     redtAjuda = new QTextEdit(pnlAjuda);
     redtAjuda->setObjectName(QStringLiteral("redtAjuda"));
+    redtAjuda->setReadOnly(true);
+    redtAjuda->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    redtAjuda->setTabChangesFocus(true);
     redtAjuda->setFrameShape(QFrame::NoFrame);
     redtAjuda->setFont(Fonte(QStringLiteral("Segoe UI"), 13));
     redtAjuda->setPlainText(QStringList{
@@ -214,6 +219,13 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         btnClose->setEnabled(true);
     });
     TTelaEsperaView::TelaEspera()->installEventFilter(this);
+    // Which check is running, on the wait screen: the engine tells it from the checks' thread.
+    FAnalises->DefinirAcompanhamento([this](std::size_t posicao, std::size_t total, const Verificacao& verificacao) {
+        const QString texto = posicao > 0 ? QStringLiteral("%1 de %2: %3").arg(posicao).arg(total).arg(verificacao.descricao)
+                                          : verificacao.descricao;
+        QMetaObject::invokeMethod(this, [texto] { TTelaEsperaView::Progresso(texto); }, Qt::QueuedConnection);
+    });
+    const auto semAcompanhamento = qScopeGuard([this] { FAnalises->DefinirAcompanhamento({}); });
     try {
         // The checks run off the interface thread so that the windows keep painting and answering
         // the window system and Esc; the log window is a window and opens here, once they are
@@ -232,8 +244,7 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
             QStringList avisos;
             ExecutarEmSegundoPlano([this, &avisos] { avisos = FAnalises->LerAvisos(FAnalises->Verificacoes()); },
                                    QEventLoop::AllEvents);
-            if (!avisos.isEmpty())
-                TTelaEsperaView::Wait(aguarde + u'\n' + avisos.join(u'\n'), TCor::Laranja, QStringLiteral("Aguarde.."));
+            TTelaEsperaView::Avisos(avisos);
             ExecutarEmSegundoPlano(
                 [this] {
                     for (const Verificacao* verificacao : FAnalises->Verificacoes())
@@ -243,8 +254,12 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
         }
         FAnalises->ShowTelaLog();
     } catch (const Erro& e) {
-        Dialogos().Mensagem(TituloDaAplicacao(), e.Mensagem());
+        // The user closed the window and chose to stop: the program ends, nothing more to say.
+        if (!fecharAoTerminar_)
+            Dialogos().Mensagem(TituloDaAplicacao(), e.Mensagem());
     }
+    if (fecharAoTerminar_)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TMenuPrincipalView::btnAnalisarMouseEnter(QAbstractButton* Sender)
@@ -267,7 +282,7 @@ void TMenuPrincipalView::closeEvent(QCloseEvent* evento)
     // btnClose is disabled only while a run is in progress: the engine is busy until it ends.
     if (!btnClose->isEnabled()) {
         evento->ignore();
-        PerguntarCancelamento();
+        PerguntarCancelamento(true);
         return;
     }
     TBaseView::closeEvent(evento);
@@ -298,7 +313,17 @@ bool TMenuPrincipalView::eventFilter(QObject* objeto, QEvent* evento)
     return TBaseView::eventFilter(objeto, evento);
 }
 
-void TMenuPrincipalView::PerguntarCancelamento()
+void TMenuPrincipalView::changeEvent(QEvent* evento)
+{
+    // A click on this window during a run does not hide the wait screen behind it.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow() && verificando_ && TTelaEsperaView::TelaEspera()) {
+        TTelaEsperaView::TelaEspera()->raise();
+        TTelaEsperaView::TelaEspera()->activateWindow();
+    }
+    TBaseView::changeEvent(evento);
+}
+
+void TMenuPrincipalView::PerguntarCancelamento(bool fechando)
 {
     // Only while the checks run; the log window, once open, is closed on its own.
     if (!verificando_ || perguntando_ || !FAnalises)
@@ -306,8 +331,10 @@ void TMenuPrincipalView::PerguntarCancelamento()
     perguntando_ = true;
     const bool cancelar = Dialogos().Pergunta(TituloDaAplicacao(), QStringLiteral("Cancelar a análise em andamento?"));
     perguntando_ = false;
-    if (cancelar)
+    if (cancelar) {
+        fecharAoTerminar_ = fecharAoTerminar_ || fechando;
         FAnalises->Cancelar();
+    }
 }
 
 } // namespace Quorvane

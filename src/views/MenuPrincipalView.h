@@ -36,18 +36,21 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     void CriarPaginaPrincipal();
     void CriarPaginaAjuda();
-    // Esc, or closing the window, while the checks run: the user may stop them.
-    void PerguntarCancelamento();
+    // Esc, or closing the window, while the checks run: the user may stop them, and with the
+    // window closed, the program ends once they have stopped.
+    void PerguntarCancelamento(bool fechando = false);
 
     std::shared_ptr<iAnalises> FAnalises;
     FormatoLocal formato_;
     std::shared_ptr<iTelaLog> telaLog_;
     bool verificando_ = false;
     bool perguntando_ = false;
+    bool fecharAoTerminar_ = false;
 
     QLabel* pnlBancoDados;
     QTabWidget* pgcPrincipal;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include <optional>
@@ -67,7 +68,7 @@ QLabel* NovoRotulo(const QString& nome, const QFont& fonte, Qt::Alignment alinha
 
 } // namespace
 
-TTelaEsperaView::TTelaEsperaView() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+TTelaEsperaView::TTelaEsperaView(QWidget* dono) : QWidget(dono, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("TelaEsperaView"));
     setFont(Fonte(QStringLiteral("Tahoma"), 13));
@@ -98,7 +99,26 @@ TTelaEsperaView::TTelaEsperaView() : QWidget(nullptr, Qt::Window | Qt::Frameless
     principal->setContentsMargins(0, 0, 0, 0);
     lbl1 = NovoRotulo(QStringLiteral("lbl1"), Fonte(QStringLiteral("Tahoma"), 20, true), Qt::AlignCenter, pnlPrincipal);
     PintarTexto(*lbl1, Cores::Azul);
-    principal->addWidget(lbl1);
+    principal->addWidget(lbl1, 1);
+
+    lblProgresso = NovoRotulo(QStringLiteral("lblProgresso"), Fonte(QStringLiteral("Tahoma"), 13), Qt::AlignCenter, pnlPrincipal);
+    PintarTexto(*lblProgresso, QColor(0x33, 0x33, 0x33));
+    lblProgresso->setContentsMargins(10, 0, 10, 6);
+    lblProgresso->hide();
+    principal->addWidget(lblProgresso);
+    // A dark orange that reads on white (7:1), where the message's orange does not (2.3:1).
+    lblAvisos = NovoRotulo(QStringLiteral("lblAvisos"), Fonte(QStringLiteral("Tahoma"), 13), Qt::AlignLeft | Qt::AlignTop, pnlPrincipal);
+    PintarTexto(*lblAvisos, QColor(0x8A, 0x45, 0x00));
+    lblAvisos->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblAvisos->setContentsMargins(10, 0, 10, 8);
+    lblAvisos->hide();
+    principal->addWidget(lblAvisos);
+
+    auto* relogio = new QTimer(this);
+    relogio->setInterval(1000);
+    connect(relogio, &QTimer::timeout, this, &TTelaEsperaView::MostrarProgresso);
+    relogio->start();
+    decorrido_.start();
 }
 
 TTelaEsperaView::~TTelaEsperaView()
@@ -110,7 +130,7 @@ TTelaEsperaView::~TTelaEsperaView()
 void TTelaEsperaView::Start()
 {
     End();
-    TelaEsperaAtual = new TTelaEsperaView;
+    TelaEsperaAtual = new TTelaEsperaView(JanelaPrincipal());
 }
 
 void TTelaEsperaView::Wait(const QString& Texto, TCor Cor, const QString& Title)
@@ -122,15 +142,57 @@ void TTelaEsperaView::Wait(const QString& Texto, TCor Cor, const QString& Title)
     if (const auto cor = CorDe(Cor))
         PintarTexto(*tela.lbl1, *cor);
     tela.lblTitle->setText(Title.isEmpty() ? QStringLiteral("Por favor aguarde..") : Title);
-    // A text longer than the window holds (the warnings before a run) makes it taller, not cut.
-    const int altura = 30 + tela.lbl1->heightForWidth(tela.width() - 2) + 1;
-    if (altura > tela.height()) {
-        // Already shown (the warnings come after the first text): it grows about its centre.
-        if (tela.isVisible())
-            tela.move(tela.pos() - QPoint(0, (altura - tela.height()) / 2));
-        tela.resize(tela.width(), altura);
-    }
+    tela.AjustarAltura();
     tela.MostrarDesenhada();
+}
+
+void TTelaEsperaView::AjustarAltura()
+{
+    // A text longer than the window holds (the warnings before a run) makes it taller, not cut.
+    const int largura = width() - 2;
+    int conteudo = lbl1->heightForWidth(largura);
+    for (QLabel* rotulo : {lblProgresso, lblAvisos})
+        if (!rotulo->isHidden())
+            conteudo += rotulo->heightForWidth(largura);
+    const int altura = 30 + conteudo + 1;
+    if (altura > height()) {
+        // Already shown (the warnings come after the first text): it grows about its centre.
+        if (isVisible())
+            move(pos() - QPoint(0, (altura - height()) / 2));
+        resize(width(), altura);
+    }
+}
+
+void TTelaEsperaView::Progresso(const QString& texto)
+{
+    if (!TelaEsperaAtual)
+        return;
+    TelaEsperaAtual->progresso_ = texto;
+    TelaEsperaAtual->MostrarProgresso();
+}
+
+void TTelaEsperaView::MostrarProgresso()
+{
+    if (progresso_.isEmpty())
+        return;
+    const qint64 segundos = decorrido_.elapsed() / 1000;
+    lblProgresso->setText(QStringLiteral("%1 (%2:%3)").arg(progresso_).arg(segundos / 60).arg(segundos % 60, 2, 10, QLatin1Char('0')));
+    if (lblProgresso->isHidden()) {
+        lblProgresso->show();
+        AjustarAltura();
+    }
+}
+
+void TTelaEsperaView::Avisos(const QStringList& avisos)
+{
+    if (!TelaEsperaAtual)
+        return;
+    TTelaEsperaView& tela = *TelaEsperaAtual;
+    tela.lblAvisos->setText(avisos.join(u'\n'));
+    tela.lblAvisos->setVisible(!avisos.isEmpty());
+    tela.AjustarAltura();
+    if (tela.isVisible())
+        tela.MostrarDesenhada();
 }
 
 void TTelaEsperaView::End()

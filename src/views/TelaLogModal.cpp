@@ -6,9 +6,10 @@ namespace Quorvane {
 
 TTelaLogModal::TTelaLogModal(ExportacaoPlanilha exportar) : exportar_(std::move(exportar)) {}
 
-void TTelaLogModal::Mostrar(TLogAlertasAndErros& log)
+void TTelaLogModal::Mostrar(TLogAlertasAndErros& log, const QString& dataCargaInicial)
 {
     TLogView tela(log, exportar_);
+    tela.DefinirDataCargaInicial(dataCargaInicial);
     Dialogos().ExibirModal(tela);
 }
 

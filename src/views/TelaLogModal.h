@@ -11,7 +11,7 @@ class TTelaLogModal final : public iTelaLog {
 public:
     explicit TTelaLogModal(ExportacaoPlanilha exportar = {});
 
-    void Mostrar(TLogAlertasAndErros& log) override;
+    void Mostrar(TLogAlertasAndErros& log, const QString& dataCargaInicial) override;
 
 private:
     ExportacaoPlanilha exportar_;

@@ -39,7 +39,7 @@ PastaTemporaria* AnalisesTest::bancos = nullptr;
 // Records what the engine hands the log window.
 class TelaLogDeTeste : public iTelaLog {
 public:
-    void Mostrar(TLogAlertasAndErros& log) override
+    void Mostrar(TLogAlertasAndErros& log, const QString&) override
     {
         ++vezes;
         tamanho = log.FLista ? static_cast<int>(log.FLista->size()) : -1;

@@ -1,3 +1,4 @@
+#include "ComparacaoDeTextos.h"
 #include "OrdemDosAchados.h"
 
 #include <QStringList>
@@ -54,4 +55,26 @@ TEST(OrdemDosAchados, OrdemComoPosicoesParaDadosAoLado)
     TListaLogAlertasAndErros vazia;
     OrdenarPorCorrecao(vazia);
     EXPECT_TRUE(vazia.empty());
+}
+
+// The summaries a long sort compares first never contradict the texts' own order.
+TEST(OrdemDosAchados, ResumosNaturaisConcordamComOsTextos)
+{
+    const std::vector<QString> textos = {
+        QStringLiteral("ab"), QStringLiteral("ab1"), QStringLiteral("ab "), QStringLiteral("abc"), QStringLiteral("ab/"),
+        QStringLiteral("ab:"), QStringLiteral("x00012"), QStringLiteral("x12 b"), QStringLiteral("x9"), QStringLiteral("X10"),
+        QStringLiteral("Ação 2"), QStringLiteral("acao 10"), QStringLiteral("n 123456789012345678901"),
+        QStringLiteral("n 99999999999999999999"), QStringLiteral("n 18446744073709551615"), QString(), QStringLiteral("7")};
+    std::vector<QStringView> vistas(textos.begin(), textos.end());
+    const std::vector<ResumoNatural> resumos = ResumirNaturais(vistas);
+    for (std::size_t i = 0; i < textos.size(); ++i)
+        for (std::size_t j = 0; j < textos.size(); ++j) {
+            const auto a = std::make_pair(resumos[i].inicio, resumos[i].numero);
+            const auto b = std::make_pair(resumos[j].inicio, resumos[j].numero);
+            if (a < b) {
+                EXPECT_LT(CompararNatural(textos[i], textos[j]), 0) << textos[i].toStdString() << " / " << textos[j].toStdString();
+            }
+        }
+    EXPECT_LT(CompararNatural(u"Numero: 9984", u"Numero: 99848"), 0);
+    EXPECT_LT(CompararNatural(u"Numero: 99848", u"numero: 99856"), 0);
 }

@@ -1,6 +1,8 @@
 #include "Analises.h"
 #include "BancosDeTeste.h"
 #include "ConexaoSql.h"
+#include "MarcaDaLinhaAtual.h"
+#include "Verificacoes.h"
 #include "DialogosDeTeste.h"
 #include "Erro.h"
 #include "MenuPrincipalView.h"
@@ -17,6 +19,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -39,11 +42,11 @@ bool OrdenadaPorCorrecao(const TListaLogAlertasAndErros& lista)
 // The program's way to the log window, watched: what the engine hands it and in which order.
 class TelaLogObservada final : public iTelaLog {
 public:
-    void Mostrar(TLogAlertasAndErros& log) override
+    void Mostrar(TLogAlertasAndErros& log, const QString& dataCargaInicial) override
     {
         lista = log.FLista;
         ordenadaAntes = lista && OrdenadaPorCorrecao(*lista);
-        real.Mostrar(log);
+        real.Mostrar(log, dataCargaInicial);
     }
     TListaLogAlertasAndErros* lista = nullptr;
     bool ordenadaAntes = true;
@@ -60,6 +63,11 @@ struct DuranteAJanela {
     QString tituloEspera;
     QString textoEspera;
     QColor corEspera;
+    QString progresso;
+    QString avisos;
+    bool avisosSelecionaveis = false;
+    QColor corAvisos;
+    bool esperaAcimaDaPrincipal = false;
     bool janelaPrincipalFechou = true;
     QString total;
     QStringList correcoes;
@@ -86,6 +94,12 @@ struct Execucao {
             visto.tituloEspera = espera->findChild<QLabel*>(QStringLiteral("lblTitle"))->text();
             visto.textoEspera = espera->findChild<QLabel*>(QStringLiteral("lbl1"))->text();
             visto.corEspera = espera->findChild<QLabel*>(QStringLiteral("lbl1"))->palette().color(QPalette::WindowText);
+            visto.progresso = espera->findChild<QLabel*>(QStringLiteral("lblProgresso"))->text();
+            const auto* avisos = espera->findChild<QLabel*>(QStringLiteral("lblAvisos"));
+            visto.avisos = avisos->text();
+            visto.avisosSelecionaveis = avisos->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+            visto.corAvisos = avisos->palette().color(QPalette::WindowText);
+            visto.esperaAcimaDaPrincipal = espera->windowHandle() && espera->windowHandle()->transientParent() == janela.windowHandle();
         }
         visto.janelaPrincipalFechou = janela.close();
         visto.total = tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->text();
@@ -205,6 +219,10 @@ private slots:
         // And how the database was reached (these tests open it with the embedded engine).
         QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Motor::Embutido));
         QCOMPARE(visto.corEspera, QColor(0x00, 0x00, 0xFF));
+        // Above the main window, saying which check ran last and for how long the run has gone.
+        QVERIFY(visto.esperaAcimaDaPrincipal);
+        QVERIFY2(visto.progresso.startsWith(QStringLiteral("7 de 7: ") + VerificacaoAcertoEntradaSemValorUnitario().descricao + QStringLiteral(" (0:")),
+                 qPrintable(visto.progresso));
         // The engine is in use: the main window does not close under it.
         QVERIFY(!visto.janelaPrincipalFechou);
         QVERIFY(e.janela.isVisible());
@@ -214,14 +232,17 @@ private slots:
         QVERIFY(!TTelaEsperaView::TelaEspera());
     }
 
-    void avisosNaTelaDeEsperaEmLaranja()
+    void avisosNaTelaDeEsperaComoTextoSelecionavel()
     {
         Execucao e(Banco("avisos.fdb"));
         e.Analisar();
         const DuranteAJanela& visto = e.vistos.at(0);
-        QVERIFY(visto.textoEspera.startsWith(QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Motor::Embutido) + QStringLiteral("\nImportacaoSemDespesas pode levar horas")));
-        QCOMPARE(visto.textoEspera.count(u'\n'), 4);
-        QCOMPARE(visto.corEspera, QColor(0xFF, 0x8C, 0x00));
+        QCOMPARE(visto.textoEspera, QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Motor::Embutido));
+        // Text to select and copy (the CREATE INDEX), legible on white.
+        QVERIFY(visto.avisos.startsWith(QStringLiteral("ImportacaoSemDespesas pode levar horas")));
+        QCOMPARE(visto.avisos.count(u'\n'), 2);
+        QVERIFY(visto.avisosSelecionaveis);
+        QVERIFY(Contraste(visto.corAvisos, Qt::white) >= 4.5);
         QCOMPARE(visto.total, QStringLiteral("Total de registros: 33"));
     }
 
@@ -341,6 +362,20 @@ private slots:
         QVERIFY(e.Botao("btnClose")->isEnabled());
         QVERIFY(e.janela.isVisible());
         QVERIFY(!TTelaEsperaView::TelaEspera());
+    }
+
+    void fecharAJanelaESimCancelaEEncerra()
+    {
+        Execucao e(Banco("sem-fim.fdb"));
+        e.dialogos->respostas = {true};
+        QTimer::singleShot(300, [&] { QVERIFY(!e.janela.close()); });
+        {
+            const VigiaDeCancelamento vigia(*Conexao->GetConexao());
+            e.Analisar();
+        }
+        QCOMPARE(e.dialogos->perguntas.size(), std::size_t(1));
+        QVERIFY(e.dialogos->caixas.empty());
+        QTRY_VERIFY(!e.janela.isVisible());
     }
 
     void escEnquantoOsAvisosSaoLidosCancela()

@@ -35,7 +35,17 @@ public:
     }
 
     std::vector<Caixa> caixas;
+    QString NomeParaSalvar(const QString& titulo, const QString&, const QString&, QString& filtro) override
+    {
+        titulosParaSalvar.push_back(titulo);
+        filtro = filtroParaSalvar;
+        return nomeParaSalvar;
+    }
+
     std::vector<Caixa> perguntas;
+    std::vector<QString> titulosParaSalvar;
+    QString nomeParaSalvar; // the name the user gives; empty: gives up
+    QString filtroParaSalvar;
     std::vector<bool> respostas; // one per question, in order; "Não" once they run out
     int modais = 0;
     // Runs while the window "is shown modally"; returning closes it.

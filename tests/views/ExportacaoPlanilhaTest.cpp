@@ -1,3 +1,4 @@
+#include "AplicativoPadrao.h"
 #include "BancosDeTeste.h"
 #include "DialogosDeTeste.h"
 #include "ExportacaoPlanilha.h"
@@ -41,14 +42,17 @@ void ClicarExcel(TLogView& tela)
 // A desktop of the test's own for the real opener: the system's MIME types and, if asked, one
 // application, the default for .xlsx, that notes in "abriu" what it opens. Temporary files: tmp/.
 struct DesktopDeTeste {
-    explicit DesktopDeTeste(bool comPlanilha)
+    // falha: the application ends at once with an error, as /bin/false or a spreadsheet that
+    // cannot open the file.
+    explicit DesktopDeTeste(bool comPlanilha, bool falha = false)
     {
         std::filesystem::create_directories(raiz / "usuario/applications");
         std::filesystem::create_directories(raiz / "sistema/tmp");
         std::filesystem::create_directory_symlink("/usr/share/mime", raiz / "sistema/mime");
         if (comPlanilha) {
             const std::string app = (raiz / "app").string();
-            Testes::EscreverArquivo(app, "#!/bin/sh\necho \"$1\" > " + app + ".x; mv " + app + ".x " + app + ".abriu\n");
+            Testes::EscreverArquivo(app, falha ? std::string("#!/bin/sh\nexit 3\n")
+                                               : "#!/bin/sh\necho \"$1\" > " + app + ".x; mv " + app + ".x " + app + ".abriu\n");
             std::filesystem::permissions(app, std::filesystem::perms::owner_all);
             Testes::EscreverArquivo(raiz / "usuario/applications/app.desktop", "[Desktop Entry]\nType=Application\nName=App\nExec=" + app + " %f\n");
             Testes::EscreverArquivo(raiz / "usuario/applications/mimeapps.list",
@@ -82,7 +86,7 @@ private slots:
         TLogAlertasAndErros buffer;
         buffer.FLista = &lista;
         std::vector<std::filesystem::path> entregues;
-        TLogView tela(buffer, CriarExportacaoPlanilha([&](const std::filesystem::path& p) {
+        TLogView tela(buffer, CriarExportacaoPlanilha([&](const std::filesystem::path& p, const std::function<void()>&) {
             entregues.push_back(p);
             return true;
         }));
@@ -132,6 +136,34 @@ private slots:
         QVERIFY(tela.isVisible());
         // The workbook nobody opened does not stay behind.
         QVERIFY(std::filesystem::is_empty(desktop.raiz / "sistema/tmp"));
+    }
+
+    void linhaExecDaEntradaDoDesktop()
+    {
+        const QString arquivo = QStringLiteral("/tmp/a b/Quorvane.xlsx");
+        QCOMPARE(ArgumentosDoExec(QStringLiteral("libreoffice --calc %U"), arquivo),
+                 (QStringList{QStringLiteral("libreoffice"), QStringLiteral("--calc"), QStringLiteral("file:///tmp/a%20b/Quorvane.xlsx")}));
+        QCOMPARE(ArgumentosDoExec(QStringLiteral("\"/opt/my app/calc\" -n %i --x=\"a\\\"b\" 100%%"), arquivo),
+                 (QStringList{QStringLiteral("/opt/my app/calc"), QStringLiteral("-n"), QStringLiteral("--x=a\"b"), QStringLiteral("100%"), arquivo}));
+        QVERIFY(ArgumentosDoExec(QStringLiteral("\"sem fim %f"), arquivo).isEmpty());
+    }
+
+    void aplicativoQueFalhaDaAMesmaMensagemERemoveAPasta()
+    {
+        EscopoDialogos dialogos;
+        TListaLogAlertasAndErros lista{Achado(QStringLiteral("a"), QString(), QStringLiteral("b"))};
+        TLogAlertasAndErros buffer;
+        buffer.FLista = &lista;
+        DesktopDeTeste desktop(true, true);
+        TLogView tela(buffer, CriarExportacaoPlanilha());
+        tela.show();
+        ClicarExcel(tela);
+        QVERIFY(!std::filesystem::is_empty(desktop.raiz / "sistema/tmp"));
+        QTRY_COMPARE(dialogos->caixas.size(), std::size_t(1));
+        QVERIFY(dialogos->caixas[0].erro);
+        QCOMPARE(dialogos->caixas[0].texto, QStringLiteral("Versão do Ms-Excel incompatível."));
+        QVERIFY(std::filesystem::is_empty(desktop.raiz / "sistema/tmp"));
+        QVERIFY(tela.isVisible());
     }
 };
 

@@ -2,16 +2,24 @@
 #include "DialogosDeTeste.h"
 #include "Erro.h"
 #include "LogView.h"
+#include "MarcaDaLinhaAtual.h"
+#include "BancosDeTeste.h"
+#include "Planilhas.h"
 #include "RegistroDeTestes.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QToolTip>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSizeGrip>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
 
@@ -80,7 +88,8 @@ private slots:
         TLogView tela(Buffer(lista));
         QCOMPARE(tela.windowTitle(), QStringLiteral("Log - Versão 1.01"));
         QVERIFY(tela.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(tela.size(), QSize(1100, 650));
+        // The design's size, where the screen has room for it (the offscreen screen is smaller).
+        QCOMPARE(tela.size(), QSize(1100, 650).boundedTo(tela.screen()->availableGeometry().size()));
         QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo"))->text(), QStringLiteral("Log - Versão 1.01"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->text(), QStringLiteral("Excel"));
         QCOMPARE(tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->text(), QStringLiteral("Sair"));
@@ -92,6 +101,12 @@ private slots:
         QCOMPARE(modelo->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Correção"));
         tela.show();
         QCOMPARE(tela.findChild<QLabel*>(QStringLiteral("lblQtdeErros"))->contentsMargins(), QMargins(3, 15, 10, 15));
+        // Frameless, yet resized by its corner grip and maximised by a double click on the title.
+        QVERIFY(tela.findChild<QSizeGrip*>());
+        QTest::mouseDClick(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo")), Qt::LeftButton);
+        QVERIFY(tela.windowState().testFlag(Qt::WindowMaximized));
+        QTest::mouseDClick(tela.findChild<QLabel*>(QStringLiteral("pnlTitulo")), Qt::LeftButton);
+        QVERIFY(!tela.windowState().testFlag(Qt::WindowMaximized));
     }
 
     void listaVaziaContaZero()
@@ -173,6 +188,46 @@ private slots:
         QCOMPARE(cabecalho->sectionSize(2), larga);
     }
 
+    void larguraArrastadaFicaComAListaJustaEParaAProximaVez()
+    {
+        // Rows that just fill the list: the horizontal scroll bar a wider column brings makes
+        // room for one row less, and so brings the vertical one, which narrows the list.
+        TListaLogAlertasAndErros lista(24, Alerta(QStringLiteral("a"), QStringLiteral("b")));
+        QSize tamanho;
+        int larga = 0;
+        {
+            TLogView tela(Buffer(lista));
+            tela.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tela));
+            QTableView* lv = Lista(tela);
+            const int falta = 24 * lv->verticalHeader()->defaultSectionSize() + lv->horizontalHeader()->height() - lv->height();
+            tela.resize(700, tela.height() + falta);
+            QTRY_COMPARE(lv->viewport()->height(), 24 * lv->verticalHeader()->defaultSectionSize());
+            QVERIFY(!lv->verticalScrollBar()->isVisible());
+            QHeaderView* cabecalho = lv->horizontalHeader();
+            const int borda = cabecalho->sectionViewportPosition(1) + cabecalho->sectionSize(1) - 1;
+            larga = cabecalho->sectionSize(1) + 200;
+            QTest::mousePress(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda, 5));
+            QTest::mouseMove(cabecalho->viewport(), QPoint(borda + 200, 5));
+            QTest::mouseRelease(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(borda + 200, 5));
+            QTRY_VERIFY(lv->verticalScrollBar()->isVisible());
+            QCOMPARE(cabecalho->sectionSize(1), larga);
+            // A filter or a sort keeps them too.
+            tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("a"));
+            QCOMPARE(cabecalho->sectionSize(1), larga);
+            tamanho = tela.size();
+            tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+        }
+        TLogView outra(Buffer(lista));
+        outra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&outra));
+        QCOMPARE(outra.size(), tamanho);
+        QTRY_VERIFY(std::abs(Lista(outra)->columnWidth(1) - larga) <= 1);
+        outra.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+        // Back to the design for the next tests.
+        QSettings(QStringLiteral("Quorvane"), QStringLiteral("quorvane")).clear();
+    }
+
     void tecladoPassaPelaListaEPelosBotoes()
     {
         TListaLogAlertasAndErros lista{Alerta(QStringLiteral("a"), QStringLiteral("b"))};
@@ -194,6 +249,35 @@ private slots:
         QVERIFY(contorno("btnExcel") && !contorno("btnClose"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!tela.isVisible());
+
+        // Enter presses the focused button.
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        tela.findChild<QPushButton*>(QStringLiteral("btnClose"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void marcaDaLinhaAtualSeVeSelecionadaOuNao()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("a"), QStringLiteral("b")), Alerta(QStringLiteral("c"), QStringLiteral("d"))};
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QTableView* lv = Lista(tela);
+        lv->setFocus();
+        for (const bool selecionada : {false, true}) {
+            lv->selectionModel()->setCurrentIndex(lv->model()->index(1, 1), selecionada ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                                                         : QItemSelectionModel::Clear);
+            const QRect linha = lv->visualRect(lv->model()->index(1, 1));
+            const QImage imagem = lv->viewport()->grab().toImage();
+            const double dpr = imagem.devicePixelRatio();
+            const auto pixel = [&](int x, int y) { return imagem.pixelColor(QPoint(x, y) * dpr); };
+            // The frame's edge against the row's own background, in the middle of the row.
+            const QColor marca = pixel(linha.center().x(), linha.top());
+            const QColor fundo = pixel(linha.center().x() + 1, linha.center().y());
+            QVERIFY2(Contraste(marca, fundo) >= 3.0, qPrintable(marca.name() + u' ' + fundo.name()));
+        }
     }
 
     void copiaLinhasComoTextoComTabulacoes()
@@ -213,6 +297,123 @@ private slots:
         QHelpEvent dica(QEvent::ToolTip, lv->visualRect(lv->model()->index(1, 2)).center(), QPoint());
         QApplication::sendEvent(lv->viewport(), &dica);
         QCOMPARE(QToolTip::text(), Atualizar(12));
+    }
+
+    void localizarMostraSoOsAchadosComOTexto()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("Operação 1"), QStringLiteral("B")),
+                                       Alerta(QStringLiteral("outro"), QStringLiteral("Atualizar a ACAO")),
+                                       Alerta(QStringLiteral("nada"), QStringLiteral("C"))};
+        QStringList exportadas;
+        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
+            for (int linha = 0; linha < linhas.rowCount(); ++linha)
+                exportadas << linhas.index(linha, 0).data().toString();
+        });
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        auto* localizar = tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"));
+        QVERIFY(!localizar->isVisible());
+        QTest::keyClick(Lista(tela), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(localizar->isVisible() && localizar->hasFocus());
+        // Any column, capitals and accents aside: "AcaO" finds "Operação" and "ACAO".
+        QTest::keyClicks(localizar, QStringLiteral("AcaO"));
+        QCOMPARE(Coluna(tela, 0), (QStringList{QStringLiteral("outro"), QStringLiteral("Operação 1")}));
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 2 de 3"));
+        QTest::keyClick(localizar, Qt::Key_Space);
+        QTest::keyClick(localizar, Qt::Key_1);
+        QCOMPARE(Coluna(tela, 0), QStringList{QStringLiteral("Operação 1")});
+        QTest::keyClick(localizar, Qt::Key_Backspace);
+        QTest::keyClick(localizar, Qt::Key_Backspace);
+        QCOMPARE(Coluna(tela, 0).size(), 2);
+        // Copy and the spreadsheet take the findings shown, and the button says so.
+        Lista(tela)->setFocus();
+        QTest::keyClick(Lista(tela), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Lista(tela), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 2);
+        QVERIFY(tela.findChild<QPushButton*>(QStringLiteral("btnExcel"))->toolTip().contains(QStringLiteral("2 achados mostrados")));
+        QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
+        QCOMPARE(exportadas, (QStringList{QStringLiteral("outro"), QStringLiteral("Operação 1")}));
+        // Esc puts the whole list back; the next one closes the window.
+        QTest::keyClick(localizar, Qt::Key_Escape);
+        QCOMPARE(Total(tela), QStringLiteral("Total de registros: 3"));
+        QVERIFY(tela.isVisible() && !localizar->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!tela.isVisible());
+    }
+
+    void cabecalhoOrdenaComNumerosPorValor()
+    {
+        TListaLogAlertasAndErros lista{Alerta(QString(), QStringLiteral("X")), Alerta(QString(), QStringLiteral("Y")),
+                                       Alerta(QString(), QStringLiteral("Z")), Alerta(QString(), QStringLiteral("W"))};
+        const QStringList numeros{QStringLiteral("Numero: 99848"), QStringLiteral("Numero: 9984"), QStringLiteral("Numero: 99856"),
+                                  QStringLiteral("numero: 09984 b")};
+        for (std::size_t i = 0; i < lista.size(); ++i)
+            lista[i].FErro = numeros[static_cast<int>(i)];
+        TLogView tela(Buffer(lista));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        QHeaderView* cabecalho = Lista(tela)->horizontalHeader();
+        const auto clicar = [&](int coluna) {
+            QTest::mouseClick(cabecalho->viewport(), Qt::LeftButton, {}, QPoint(cabecalho->sectionViewportPosition(coluna) + 10, 5));
+        };
+        clicar(1);
+        QCOMPARE(Coluna(tela, 1), (QStringList{numeros[1], numeros[3], numeros[0], numeros[2]}));
+        QCOMPARE(cabecalho->sortIndicatorSection(), 1);
+        clicar(1);
+        QCOMPARE(Coluna(tela, 1), (QStringList{numeros[2], numeros[0], numeros[3], numeros[1]}));
+        clicar(1);
+        QCOMPARE(Coluna(tela, 2), (QStringList{QStringLiteral("W"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")}));
+        QVERIFY(!cabecalho->isSortIndicatorShown());
+        // The keyboard does the same, and a filter keeps the order.
+        QTest::keyClick(Lista(tela), Qt::Key_2, Qt::ControlModifier);
+        tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("998"));
+        QCOMPARE(Coluna(tela, 1), (QStringList{numeros[1], numeros[3], numeros[0], numeros[2]}));
+        tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("9985"));
+        QCOMPARE(Coluna(tela, 1), QStringList{numeros[2]});
+    }
+
+    void salvarGravaOsAchadosMostradosNoFormatoEscolhido()
+    {
+        EscopoDialogos dialogos;
+        Testes::PastaTemporaria pasta;
+        const QString base = QString::fromStdString((pasta / "achados").string());
+        TListaLogAlertasAndErros lista{Alerta(QStringLiteral("NF: 1, \"a\""), QStringLiteral("A")), Alerta(QStringLiteral("outro"), QStringLiteral("B"))};
+        TLogView tela(Buffer(lista));
+        tela.DefinirDataCargaInicial(QStringLiteral("01/03/2023"));
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        tela.findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("nf"));
+        // Ctrl+S, no extension typed: the chosen kind's; only the findings shown, and it says so.
+        dialogos->nomeParaSalvar = base;
+        dialogos->filtroParaSalvar = QStringLiteral("CSV (*.csv)");
+        QTest::keyClick(Lista(tela), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogos->titulosParaSalvar.at(0), QStringLiteral("Salvar os achados mostrados (1 de 2)"));
+        QFile csv(base + QStringLiteral(".csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QByteArray gravado = csv.readAll();
+        QCOMPARE(QString::fromUtf8(gravado), QStringLiteral("Alerta,Erro,Correção\r\n\"NF: 1, \"\"a\"\"\",,A\r\n"));
+        // The list's menu, a workbook; then the report.
+        const QList<QAction*> menu = Lista(tela)->actions();
+        QAction* salvarDoMenu = *std::find_if(menu.begin(), menu.end(), [](QAction* a) { return a->shortcut() == QKeySequence::Save; });
+        dialogos->nomeParaSalvar = base + QStringLiteral(".xlsx");
+        salvarDoMenu->trigger();
+        QCOMPARE(Testes::CelulasDaPlanilha(pasta / "achados.xlsx").size(), 2);
+        dialogos->nomeParaSalvar = base + QStringLiteral(".html");
+        salvarDoMenu->trigger();
+        QFile html(base + QStringLiteral(".html"));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        const QString pagina = QString::fromUtf8(html.readAll());
+        QVERIFY(pagina.contains(QStringLiteral("NF: 1, &quot;a&quot;")) && pagina.contains(QStringLiteral("01/03/2023")));
+        // A file that cannot be written: the error report, and the old file as it was.
+        dialogos->nomeParaSalvar = base + QStringLiteral("-nao-existe/x.csv");
+        salvarDoMenu->trigger();
+        dialogos->nomeParaSalvar = base + QStringLiteral(".txt");
+        salvarDoMenu->trigger();
+        QCOMPARE(dialogos->caixas.size(), std::size_t(2));
+        QVERIFY(dialogos->caixas[0].erro && dialogos->caixas[1].texto.contains(QStringLiteral(".xlsx, .csv ou .html")));
+        csv.seek(0);
+        QCOMPARE(csv.readAll(), gravado);
+        QVERIFY(tela.isVisible());
     }
 
     void milhaoDeAchados()

@@ -186,6 +186,11 @@ private slots:
         auto* ajuda = t.Controle<QTextEdit>("redtAjuda");
         ajuda->setFocus();
         const QString texto = ajuda->toPlainText();
+        // The help is read, not edited: letters change nothing and Tab leaves it.
+        QTest::keyClicks(ajuda, QStringLiteral("xy"));
+        QTest::keyClick(ajuda, Qt::Key_Tab);
+        QCOMPARE(ajuda->toPlainText(), texto);
+        QVERIFY(!ajuda->hasFocus());
         QTest::keyClick(ajuda, Qt::Key_Q, Qt::AltModifier);
         QCOMPARE(t.dialogos->modais, 1);
         QCOMPARE(ajuda->toPlainText(), texto);
@@ -200,6 +205,13 @@ private slots:
         JanelaDeTeste t(Banco("checks-a.fdb"));
         t.janela.show();
         QTest::mouseClick(t.Controle<QPushButton>("btnClose"), Qt::LeftButton);
+        QVERIFY(!t.janela.isVisible());
+        // Enter presses the focused button as Space does; the tips give the access keys.
+        t.janela.show();
+        QVERIFY(t.Controle<QPushButton>("btnAnalisar")->toolTip().contains(QStringLiteral("Alt+Q")));
+        QTest::keyClick(t.Controle<QPushButton>("btnAnalisar"), Qt::Key_Return);
+        QCOMPARE(t.dialogos->modais, 1);
+        QTest::keyClick(t.Controle<QPushButton>("btnClose"), Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!t.janela.isVisible());
     }
 };

@@ -1,6 +1,7 @@
 #include "BaseView.h"
 #include "RegistroDeTestes.h"
 #include "TelaEsperaView.h"
+#include "Verificacoes.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -141,6 +142,7 @@ private slots:
             QSKIP("Só para scripts/screenshots");
         TTelaEsperaView::Start();
         TTelaEsperaView::Wait(QStringLiteral("Aguarde fazendo analises.."), TCor::Azul, QStringLiteral("Aguarde.."));
+        TTelaEsperaView::Progresso(QStringLiteral("4 de 7: ") + VerificacaoPrimeiroLancamentoSaidaMovimentaEstoque().descricao);
         QVERIFY(TTelaEsperaView::TelaEspera()->grab().save(pasta + QStringLiteral("/tela-espera.png")));
     }
 };

@@ -2,10 +2,15 @@
 #include "RegistroDeTestes.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 int main(int argc, char* argv[])
 {
+    // The windows keep the user's preferences in the user's configuration folder: the tests',
+    // not the user's who runs them.
+    QTemporaryDir configuracao;
+    qputenv("XDG_CONFIG_HOME", configuracao.path().toLocal8Bit());
     // The program's own application object, so that its title and error report are the ones tested.
     Quorvane::TAplicacao aplicacao(argc, argv);
     QStringList argumentos = aplicacao.arguments();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Erro.h"
+#include "FormatoSaida.h"
 #include "Verificacao.h"
 
 #include <QString>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace Quorvane::Cli {
-
-enum class FormatoSaida { Texto, Tsv, Csv, Json, Html };
 
 // What the command line asked for.
 struct OpcoesCli {

@@ -21,6 +21,8 @@ QString Recurso(const QString& nome)
 
 QString Duracao(std::int64_t milissegundos, const QLocale& locale)
 {
+    if (milissegundos < 0)
+        return QStringLiteral("—");
     if (milissegundos < 1000)
         return QStringLiteral("%1 ms").arg(milissegundos);
     if (milissegundos < 60000)
@@ -47,7 +49,7 @@ void Cabecalho(Pagina& p, const ResultadoAuditoria& r, const ResultadoComparacao
           formato.locale.toString(inicio.date(), formato.formatoDataCurta) + u' ' +
               formato.locale.toString(inicio.time(), formato.formatoHoraLonga));
     Linha(p, QStringLiteral("Duração"), Duracao(momento.milissegundos, formato.locale));
-    Linha(p, QStringLiteral("Programa"), QStringLiteral("quorvane-cli " QUORVANE_VERSAO));
+    Linha(p, QStringLiteral("Programa"), momento.programa + QStringLiteral(" " QUORVANE_VERSAO));
     Linha(p, QStringLiteral("Total de registros"), formato.locale.toString(static_cast<qint64>(r.Achados().size())));
     if (comparacao) {
         Linha(p, QStringLiteral("Comparada com"), comparacao->arquivo + QStringLiteral(" (banco ") + comparacao->banco + u')');
@@ -224,7 +226,7 @@ void EscreverHtml(const ResultadoAuditoria& resultado, QIODevice& saida, const R
     Achados(p, resultado, comparacao, formato);
     if (comparacao)
         Resolvidos(p, *comparacao, formato);
-    p << u"</main>\n<footer>Relatório do quorvane-cli " QUORVANE_VERSAO ". O Quorvane só lê o banco de dados: "
+    p << u"</main>\n<footer>Relatório do " << momento.programa << u" " QUORVANE_VERSAO ". O Quorvane só lê o banco de dados: "
          u"as correções são feitas no ERP.</footer>\n<script>\n"
       << Recurso(QStringLiteral("roteiro.js")) << u"</script>\n</body>\n</html>\n";
     p.Descarregar();

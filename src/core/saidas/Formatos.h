@@ -3,7 +3,7 @@
 #include "Auditoria.h"
 #include "ComparacaoAchados.h"
 #include "FormatoLocal.h"
-#include "Opcoes.h"
+#include "FormatoSaida.h"
 #include "TextoVisivel.h"
 
 #include <QDateTime>
@@ -23,10 +23,12 @@ void EscreverCsv(const ResultadoAuditoria& resultado, QIODevice& saida, const Re
                  bool terminal = false);
 void EscreverJson(const ResultadoAuditoria& resultado, QIODevice& saida, const ResultadoComparacao* comparacao = nullptr);
 
-// When the checks began and how long they took, for the report's header.
+// When the checks began and how long they took (negative: not measured), and which program
+// ran them, for the report's header.
 struct MomentoDaAuditoria {
     QDateTime inicio;
     std::int64_t milissegundos = 0;
+    QString programa = QStringLiteral("quorvane-cli");
 };
 // One self-contained page: styles, chart and script inline, nothing fetched. Dates and numbers
 // as `formato` writes them.

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace Quorvane::Cli {
+
+enum class FormatoSaida { Texto, Tsv, Csv, Json, Html };
+
+} // namespace Quorvane::Cli
