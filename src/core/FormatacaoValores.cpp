@@ -38,13 +38,25 @@ Decimal DeCientifico(const char* texto)
     return d;
 }
 
-Decimal DeEscalado(std::int64_t escalado, int escala)
+// The decimal digits of an integer of any width.
+std::string Digitos(Inteiro128 valor)
+{
+    __extension__ typedef unsigned __int128 Natural128;
+    // Magnitude through unsigned arithmetic, so that the smallest value has one too.
+    Natural128 magnitude = valor < 0 ? 0 - static_cast<Natural128>(valor) : static_cast<Natural128>(valor);
+    std::string digitos;
+    do {
+        digitos.insert(digitos.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    return digitos;
+}
+
+Decimal DeEscalado(Inteiro128 escalado, int escala)
 {
     Decimal d;
     d.negativo = escalado < 0;
-    // Magnitude through unsigned arithmetic, so that the smallest BIGINT has one too.
-    std::uint64_t magnitude = d.negativo ? 0 - static_cast<std::uint64_t>(escalado) : static_cast<std::uint64_t>(escalado);
-    d.digitos = std::to_string(magnitude);
+    d.digitos = Digitos(escalado);
     d.expoente = static_cast<int>(d.digitos.size()) + escala;
     return d;
 }
@@ -207,12 +219,12 @@ QString FormatarDataHora(QDate data, QTime hora, bool meiaNoite, const FormatoLo
     return texto;
 }
 
-QString FormatarInteiro(std::int64_t valor)
+QString FormatarInteiro(Inteiro128 valor)
 {
-    return QString::number(valor);
+    return QString::fromStdString((valor < 0 ? "-" : "") + Digitos(valor));
 }
 
-QString FormatarDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato)
+QString FormatarDecimal(Inteiro128 escalado, int escala, const FormatoLocal& formato)
 {
     return PosicionarVirgula(DeEscalado(escalado, escala), formato.separadorDecimal);
 }
@@ -237,7 +249,7 @@ QString FormatarDinheiro(double valor, const FormatoLocal& formato)
     return Dinheiro(DeCientifico(texto), formato);
 }
 
-QString FormatarDinheiroDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato)
+QString FormatarDinheiroDecimal(Inteiro128 escalado, int escala, const FormatoLocal& formato)
 {
     return Dinheiro(DeEscalado(escalado, escala), formato);
 }
@@ -253,9 +265,9 @@ QString CampoComoTexto(const ConsultaSql& consulta, int indice, const FormatoLoc
     case TipoCampo::Blob:
         return consulta.Texto(indice);
     case TipoCampo::Inteiro:
-        return FormatarInteiro(consulta.Inteiro(indice));
+        return FormatarInteiro(consulta.InteiroExato(indice));
     case TipoCampo::Decimal:
-        return FormatarDecimal(consulta.Inteiro(indice), campo.escala, formato);
+        return FormatarDecimal(consulta.InteiroExato(indice), campo.escala, formato);
     case TipoCampo::Float:
     case TipoCampo::Double:
         return FormatarReal(consulta.Real(indice), formato);
@@ -267,6 +279,7 @@ QString CampoComoTexto(const ConsultaSql& consulta, int indice, const FormatoLoc
         return FormatarDataHora(consulta.Data(indice), consulta.Hora(indice), consulta.FracaoHora(indice) == 0, formato);
     case TipoCampo::Booleano:
         return consulta.Inteiro(indice) ? QStringLiteral("True") : QStringLiteral("False");
+    case TipoCampo::Nulo:
     case TipoCampo::Desconhecido:
         break;
     }
@@ -281,7 +294,7 @@ QString CampoComoDinheiro(const ConsultaSql& consulta, int indice, const Formato
     switch (campo.tipo) {
     case TipoCampo::Inteiro:
     case TipoCampo::Decimal:
-        return FormatarDinheiroDecimal(consulta.Inteiro(indice), campo.escala, formato);
+        return FormatarDinheiroDecimal(consulta.InteiroExato(indice), campo.escala, formato);
     case TipoCampo::Float:
     case TipoCampo::Double:
         return FormatarDinheiro(consulta.Real(indice), formato);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConsultaSql.h"
 #include "FormatoLocal.h"
 
 #include <QDate>
@@ -9,17 +10,15 @@
 
 namespace Quorvane {
 
-class ConsultaSql;
-
 // Value-to-text rules of the findings, all in the user's locale.
 QString FormatarData(QDate data, const FormatoLocal& formato);
 QString FormatarHora(QTime hora, const FormatoLocal& formato);
 // The short date and, unless the time of day is exactly midnight, a blank and the long time.
 QString FormatarDataHora(QDate data, QTime hora, bool meiaNoite, const FormatoLocal& formato);
-QString FormatarInteiro(std::int64_t valor);
+QString FormatarInteiro(Inteiro128 valor);
 // A fixed-point number from its scaled integer: no thousands separator, no trailing zeros after
 // the decimal separator, and no separator when no decimals remain (10.0000 gives 10).
-QString FormatarDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato);
+QString FormatarDecimal(Inteiro128 escalado, int escala, const FormatoLocal& formato);
 // The general form: at most 15 significant digits, scientific only for very large or small values.
 // A FLOAT column too: its value, not its shortest single-precision digits.
 QString FormatarReal(double valor, const FormatoLocal& formato);
@@ -28,7 +27,7 @@ QString FormatarReal(double valor, const FormatoLocal& formato);
 // has no sign.
 QString FormatarDinheiro(double valor, const FormatoLocal& formato);
 // Money from a fixed-point column: its exact decimal, rounded by the same rule.
-QString FormatarDinheiroDecimal(std::int64_t escalado, int escala, const FormatoLocal& formato);
+QString FormatarDinheiroDecimal(Inteiro128 escalado, int escala, const FormatoLocal& formato);
 
 // A column of the current row as text, by the rule of its kind; NULL is empty text.
 QString CampoComoTexto(const ConsultaSql& consulta, int indice, const FormatoLocal& formato);

@@ -16,6 +16,20 @@ std::string Bytes(const QString& texto)
     return texto.toUtf8().toStdString();
 }
 
+// Firebird 4's types as their Firebird 3 counterparts (DECFLOAT as DOUBLE PRECISION, the zoned
+// times as local ones in the session's zone), for any client to read them alike. A Firebird 3
+// client cannot even describe the new ones ("Data type unknown"), so NUMERIC(38) and INT128 come
+// to it as 64-bit numbers (a larger value is the server's overflow error); a Firebird 4 client
+// reads them exactly. Servers before Firebird 4 ignore the item.
+constexpr unsigned char isc_dpb_set_bind_fb4 = 93;
+
+const char* ConversaoDeTipos(const ClienteFirebird& cliente)
+{
+    const int versao = cliente.Util()->getClientVersion() >> 8;
+    return versao >= 4 ? "decfloat to legacy; time zone to legacy"
+                       : "int128 to legacy; decfloat to legacy; time zone to legacy";
+}
+
 struct Credenciais {
     std::string usuario;
     std::string senha;
@@ -46,6 +60,7 @@ Firebird::IAttachment* Anexar(const ClienteFirebird& cliente, Firebird::ThrowSta
     if (c.tempoLimiteConexao > 0)
         dpb->insertInt(status, isc_dpb_connect_timeout, c.tempoLimiteConexao);
     dpb->insertString(status, isc_dpb_config, configuracao.c_str());
+    dpb->insertString(status, isc_dpb_set_bind_fb4, ConversaoDeTipos(cliente));
     if (NomeDoBancoComMarcaUtf8)
         dpb->insertTag(status, isc_dpb_utf8_filename);
     return cliente.Dispatcher()->attachDatabase(status, banco.c_str(), dpb->getBufferLength(status), dpb->getBuffer(status));

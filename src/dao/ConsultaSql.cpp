@@ -5,6 +5,7 @@
 #include "FirebirdApi.h"
 
 #include <cstring>
+#include <limits>
 
 namespace Quorvane {
 
@@ -37,7 +38,17 @@ struct ConsultaSql::Estado {
 
 namespace {
 
-TipoCampo TipoDe(unsigned tipoSql, int escala, unsigned subTipo)
+// Firebird 4's types, by their codes: the Firebird 3 client's headers do not name them.
+constexpr unsigned SqlInt128 = 32752;
+constexpr unsigned SqlTimestampTz = 32754;
+constexpr unsigned SqlTimeTz = 32756;
+constexpr unsigned SqlTimestampTzEx = 32748;
+constexpr unsigned SqlTimeTzEx = 32750;
+constexpr unsigned SqlDec16 = 32760;
+constexpr unsigned SqlDec34 = 32762;
+constexpr unsigned SqlNull = 32766;
+
+TipoCampo TipoDe(unsigned tipoSql, int escala)
 {
     switch (tipoSql) {
     case SQL_TEXT:
@@ -47,6 +58,7 @@ TipoCampo TipoDe(unsigned tipoSql, int escala, unsigned subTipo)
     case SQL_SHORT:
     case SQL_LONG:
     case SQL_INT64:
+    case SqlInt128:
         return escala < 0 ? TipoCampo::Decimal : TipoCampo::Inteiro;
     case SQL_FLOAT:
         return TipoCampo::Float;
@@ -62,10 +74,32 @@ TipoCampo TipoDe(unsigned tipoSql, int escala, unsigned subTipo)
     case SQL_BOOLEAN:
         return TipoCampo::Booleano;
     case SQL_BLOB:
-        (void)subTipo;
         return TipoCampo::Blob;
+    case SqlNull:
+        return TipoCampo::Nulo;
     default:
         return TipoCampo::Desconhecido;
+    }
+}
+
+// The SQL name of a type the reader does not read, for the message that says so.
+QString NomeDoTipoSql(unsigned tipoSql)
+{
+    switch (tipoSql) {
+    case SqlDec16:
+        return QStringLiteral("DECFLOAT(16)");
+    case SqlDec34:
+        return QStringLiteral("DECFLOAT(34)");
+    case SqlTimeTz:
+    case SqlTimeTzEx:
+        return QStringLiteral("TIME WITH TIME ZONE");
+    case SqlTimestampTz:
+    case SqlTimestampTzEx:
+        return QStringLiteral("TIMESTAMP WITH TIME ZONE");
+    case SQL_ARRAY:
+        return QStringLiteral("ARRAY");
+    default:
+        return QStringLiteral("de código %1").arg(tipoSql);
     }
 }
 
@@ -105,6 +139,8 @@ const char* NomeDoTipo(TipoCampo tipo)
         return "BOOLEAN";
     case TipoCampo::Blob:
         return "BLOB";
+    case TipoCampo::Nulo:
+        return "NULL";
     case TipoCampo::Desconhecido:
         break;
     }
@@ -210,7 +246,11 @@ void ConsultaSql::Abrir()
                 campo.charSet = m->getCharSet(e.status.Ptr(), i);
                 campo.deslocamento = m->getOffset(e.status.Ptr(), i);
                 campo.deslocamentoNulo = m->getNullOffset(e.status.Ptr(), i);
-                campo.tipo = TipoDe(campo.tipoSql, campo.escala, campo.subTipo);
+                campo.tipo = TipoDe(campo.tipoSql, campo.escala);
+                // Read as nothing, it would be shown as an empty value and no one would know.
+                if (campo.tipo == TipoCampo::Desconhecido)
+                    throw Erro(QStringLiteral("O campo '%1' é do tipo %2, que o programa não sabe ler")
+                                   .arg(campo.nome, NomeDoTipoSql(campo.tipoSql)));
                 if (campo.tipoSql == SQL_TEXT)
                     campo.caracteres = campo.comprimento / BytesPorCaractere(campo.charSet);
                 campos_.push_back(std::move(campo));
@@ -277,14 +317,23 @@ const CampoSql& ConsultaSql::Campo(int indice) const
     return campos_[static_cast<std::size_t>(indice)];
 }
 
-const CampoSql& ConsultaSql::CampoDaLinha(int indice, unsigned tipos, const char* leitura) const
+const CampoSql& ConsultaSql::CampoAtual(int indice) const
 {
     const CampoSql& c = Campo(indice);
     if (eof_ || !estado_)
         throw Erro(QStringLiteral("Campo '%1' lido sem linha atual: a consulta já passou da última linha").arg(c.nome));
+    return c;
+}
+
+const CampoSql& ConsultaSql::CampoDaLinha(int indice, unsigned tipos, const char* leitura) const
+{
+    const CampoSql& c = CampoAtual(indice);
     if (!(tipos & Bit(c.tipo)))
         throw Erro(QStringLiteral("Campo '%1' do tipo %2 não pode ser lido como %3")
                        .arg(c.nome, QLatin1String(NomeDoTipo(c.tipo)), QString::fromUtf8(leitura)));
+    // The buffer of a NULL value holds whatever the last value left there.
+    if (EhNulo(indice))
+        throw Erro(QStringLiteral("Campo '%1' é nulo (NULL) e foi lido como %2").arg(c.nome, QString::fromUtf8(leitura)));
     return c;
 }
 
@@ -298,11 +347,11 @@ int ConsultaSql::IndiceCampo(const QString& nome) const
 
 bool ConsultaSql::EhNulo(int indice) const
 {
-    const CampoSql& c = CampoDaLinha(indice, ~0u, "");
-    return Ler<std::int16_t>(&linha_[c.deslocamentoNulo]) != 0;
+    const CampoSql& c = CampoAtual(indice);
+    return c.tipo == TipoCampo::Nulo || Ler<std::int16_t>(&linha_[c.deslocamentoNulo]) != 0;
 }
 
-std::int64_t ConsultaSql::Inteiro(int indice) const
+Inteiro128 ConsultaSql::InteiroExato(int indice) const
 {
     const CampoSql& c = CampoDaLinha(indice, Inteiros, "número inteiro");
     const unsigned char* p = Valor(c);
@@ -313,9 +362,19 @@ std::int64_t ConsultaSql::Inteiro(int indice) const
         return Ler<std::int32_t>(p);
     case SQL_BOOLEAN:
         return *p != 0;
+    case SqlInt128:
+        return Ler<Inteiro128>(p);
     default:
         return Ler<std::int64_t>(p);
     }
+}
+
+std::int64_t ConsultaSql::Inteiro(int indice) const
+{
+    const Inteiro128 valor = InteiroExato(indice);
+    if (valor < std::numeric_limits<std::int64_t>::min() || valor > std::numeric_limits<std::int64_t>::max())
+        throw Erro(QStringLiteral("Campo '%1' tem um valor grande demais para 64 bits").arg(Campo(indice).nome));
+    return static_cast<std::int64_t>(valor);
 }
 
 double ConsultaSql::Real(int indice) const
@@ -329,7 +388,7 @@ double ConsultaSql::Real(int indice) const
     case SQL_D_FLOAT:
         return Ler<double>(p);
     default: {
-        double valor = static_cast<double>(Inteiro(indice));
+        double valor = static_cast<double>(InteiroExato(indice));
         for (int e = c.escala; e < 0; ++e)
             valor /= 10.0;
         return valor;

@@ -16,8 +16,8 @@ class ConexaoSql;
 enum class TipoCampo {
     Char,      // fixed width, blank-padded
     Varchar,
-    Inteiro,   // SMALLINT, INTEGER, BIGINT without scale
-    Decimal,   // NUMERIC, DECIMAL: a scaled integer
+    Inteiro,   // SMALLINT, INTEGER, BIGINT, INT128 without scale
+    Decimal,   // NUMERIC, DECIMAL: a scaled integer, up to 128 bits
     Float,
     Double,
     Data,
@@ -25,8 +25,12 @@ enum class TipoCampo {
     Timestamp,
     Booleano,
     Blob,
+    Nulo,      // a bare NULL in the select list: every value is NULL
     Desconhecido,
 };
+
+// SMALLINT to INT128 (NUMERIC(38)), exactly.
+__extension__ typedef __int128 Inteiro128;
 
 struct CampoSql {
     QString nome;        // the column's alias, as the statement names it
@@ -62,7 +66,8 @@ public:
     // The statement sent to the server: the lines in order, each followed by CR LF.
     QString Comando() const;
 
-    // Prepares and runs the statement and reads the first row. Only SELECT statements run.
+    // Prepares and runs the statement and reads the first row. Only SELECT statements run; a
+    // column of a type this reader does not know throws Erro naming the column and the type.
     void Abrir();
     bool Ativa() const;
     bool Eof() const { return eof_; }
@@ -75,10 +80,12 @@ public:
     // Case-insensitive, like the rest of SQL; throws Erro when the statement has no such column.
     int IndiceCampo(const QString& nome) const;
 
-    // Values of the current row. Each getter reads the kinds listed beside it; another kind, an
-    // index outside the result or no current row (past the last one) throws Erro naming the column.
+    // Values of the current row. Each getter reads the kinds listed beside it; another kind, a
+    // NULL value (test EhNulo first), an index outside the result or no current row (past the last
+    // one) throws Erro naming the column.
     bool EhNulo(int indice) const;
-    std::int64_t Inteiro(int indice) const;   // Inteiro, Decimal (the scaled integer), Booleano
+    std::int64_t Inteiro(int indice) const;   // Inteiro, Decimal (the scaled integer), Booleano; 64 bits
+    Inteiro128 InteiroExato(int indice) const; // the same kinds, at any width
     double Real(int indice) const;            // Float, Double; also Inteiro and Decimal, converted
     QString Texto(int indice) const;          // Char (untrimmed), Varchar, Blob (whole)
     QDate Data(int indice) const;             // Data, Timestamp
@@ -89,8 +96,10 @@ private:
     struct Estado;
     void Fechar(bool confirmar) noexcept;
     void LerProxima();
-    // The column of the current row, if it is of one of the kinds (a mask of TipoCampo bits).
+    // The column of the current row, if it is of one of the kinds (a mask of TipoCampo bits) and
+    // not NULL.
     const CampoSql& CampoDaLinha(int indice, unsigned tipos, const char* leitura) const;
+    const CampoSql& CampoAtual(int indice) const;
     const unsigned char* Valor(const CampoSql& campo) const { return &linha_[campo.deslocamento]; }
 
     ConexaoSql* conexao_;

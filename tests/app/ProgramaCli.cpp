@@ -52,7 +52,7 @@ ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang, const s
 std::map<QString, QString> ClienteDoServidorDeTeste()
 {
     const QString raiz = qEnvironmentVariable("QUORVANE_SERVIDOR_RAIZ");
-    if (raiz.isEmpty())
+    if (raiz.isEmpty() || qEnvironmentVariable("QUORVANE_SERVIDOR_DA_MAQUINA").isEmpty())
         return {};
     return {{QStringLiteral("FIREBIRD"), raiz}};
 }

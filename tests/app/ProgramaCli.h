@@ -43,8 +43,16 @@ ExecucaoCli RodarCli(const QStringList& argumentos, const QString& lang = QStrin
                      const std::map<QString, QString>& variaveis = {});
 
 // The Firebird client configuration of the private test server (its root as FIREBIRD): a client
-// that loads it finds that server as "the server on this machine".
+// that loads it finds that server as "the server on this machine". Empty where the client cannot
+// be pointed at it so (Firebird 4 reads only the system's configuration).
 std::map<QString, QString> ClienteDoServidorDeTeste();
+// Skips the calling test unless the test server can be the one "on this machine".
+#define QUORVANE_EXIGE_SERVIDOR_DA_MAQUINA()                                                      \
+    do {                                                                                         \
+        QUORVANE_EXIGE_SERVIDOR();                                                               \
+        if (::Quorvane::Testes::ClienteDoServidorDeTeste().empty())                              \
+            GTEST_SKIP() << "O cliente Firebird não toma o servidor de teste pelo desta máquina"; \
+    } while (0)
 
 // Fixture databases, made on first use, each with a Config.ini of its own: "checks-a" (read-only:
 // a run that succeeds on it wrote nothing), "estranho" (awkward-text), "sem-data" (no-start-date),

@@ -73,7 +73,7 @@ TEST_F(ProgramaDeJanelas, SinaisDeEncerramentoFechamOProgramaEmOrdem)
     for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
         Iniciar(true);
         ASSERT_FALSE(processo.waitForFinished(1500)) << Erros().toStdString(); // the main window is up
-        if (ServidorDeTeste()) {
+        if (!ClienteDoServidorDeTeste().empty()) {
             EXPECT_NO_THROW(ConexaoDeTeste outroCliente(CaminhoPeloServidor(banco)));
         }
         ::kill(static_cast<pid_t>(processo.processId()), sinal);

@@ -160,6 +160,23 @@ TEST_P(VerificacoesTest, FixtureComOutrosTiposDeColuna)
     CompararComEsperados(*analises, "tests/fixtures/expected-checks-b.tsv", false);
 }
 
+TEST(VerificacoesPorServidores, MesmosAchadosEmCadaVersaoDoFirebird)
+{
+    // Firebird 3 and 4 servers, each making its own files, whichever client this is.
+    const auto servidores = ServidoresDeTodasAsVersoes();
+    if (servidores.empty())
+        GTEST_SKIP() << "Sem servidores em QUORVANE_SERVIDORES";
+    for (const std::string& servidor : servidores) {
+        for (const char* fixture : {"a", "b"}) {
+            SCOPED_TRACE(servidor + " checks-" + fixture);
+            BancoNoServidor banco(servidor, {"tests/fixtures/checks-" + std::string(fixture) + ".sql"});
+            ConexaoDeTeste conexao(banco.Caminho());
+            auto analises = TAnalises::New(FormatoPtBr());
+            CompararComEsperados(*analises, "tests/fixtures/expected-checks-" + std::string(fixture) + ".tsv", false);
+        }
+    }
+}
+
 TEST_P(VerificacoesTest, BancoDeDemonstracao)
 {
     ConexaoDeTeste conexao(Banco("demo", GetParam()));
@@ -233,7 +250,8 @@ TEST(VerificacoesNoLocalAmericano, ValoresNoFormatoDoLocal)
     QStringList textos;
     for (const auto& a : *analises->GetLogAlertasAndErros().FLista)
         textos << a.FAlerta;
-    EXPECT_TRUE(textos.contains(QStringLiteral("NF: 000302       Pedido: 8002 Data: 3/10/23 9:05:07 AM CFOP: 3101 Valor: 1,234,567.89")))
+    EXPECT_TRUE(textos.contains(QStringLiteral("NF: 000302       Pedido: 8002 Data: 3/10/23 9:05:07") + AntesDeAmPm() +
+                                QStringLiteral("AM CFOP: 3101 Valor: 1,234,567.89")))
         << textos.join(u'\n').toStdString();
 }
 

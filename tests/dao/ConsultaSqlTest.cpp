@@ -166,6 +166,16 @@ TEST_F(ConsultaSqlTest, LeituraSemLinhaForaDoResultadoOuDeOutroTipoFalhaNomeando
     ASSERT_TRUE(consulta.Eof());
     EXPECT_EQ(falha([&] { consulta.Inteiro(0); }), "Campo 'N_INT' lido sem linha atual: a consulta já passou da última linha");
     EXPECT_EQ(falha([&] { consulta.Texto(2); }), "Campo 'B_TEXTO' lido sem linha atual: a consulta já passou da última linha");
+
+    // A NULL is never read as the buffer's leftovers; a bare NULL column is one.
+    Abrir(QStringLiteral("SELECT N_INT, V_WIN, NULL AS NADA FROM TIPOS WHERE ID IN (1, 2) ORDER BY ID"));
+    consulta.Proximo();
+    EXPECT_EQ(falha([&] { consulta.Inteiro(0); }), "Campo 'N_INT' é nulo (NULL) e foi lido como número inteiro");
+    EXPECT_EQ(falha([&] { consulta.Texto(1); }), "Campo 'V_WIN' é nulo (NULL) e foi lido como texto");
+    EXPECT_TRUE(consulta.EhNulo(2));
+    EXPECT_EQ(falha([&] { Abrir(QStringLiteral("SELECT ID, VALORES FROM MATRIZES")); }),
+              "O campo 'VALORES' é do tipo ARRAY, que o programa não sabe ler");
+    EXPECT_FALSE(consulta.Ativa());
 }
 
 TEST_F(ConsultaSqlTest, CharCortadoPorCaracteresECadaConjuntoComSeuNomeELargura)
@@ -175,9 +185,11 @@ TEST_F(ConsultaSqlTest, CharCortadoPorCaracteresECadaConjuntoComSeuNomeELargura)
     EXPECT_EQ(consulta.Texto(0), QStringLiteral("ab😀"));
     EXPECT_EQ(consulta.Texto(1), QStringLiteral("😀😀a"));
     // Only blanks go: characters beyond n stay, as Firebird returns them.
-    Abrir(QStringLiteral("SELECT C FROM KATAKANA ORDER BY ID"));
-    EXPECT_EQ(consulta.Texto(0), QStringLiteral("ｱｲｳ"));
-    consulta.Proximo();
+    Abrir(QStringLiteral("SELECT C, ID FROM KATAKANA ORDER BY ID"));
+    if (consulta.Inteiro(1) == 1) { // not on Firebird 4, which refuses to store it
+        EXPECT_EQ(consulta.Texto(0), QStringLiteral("ｱｲｳ"));
+        consulta.Proximo();
+    }
     EXPECT_EQ(consulta.Texto(0), QStringLiteral("ｱ "));
 
     // Every set the database knows (how each decodes: RepertorioConjuntosTest).

@@ -2,6 +2,8 @@
 
 #include "CaminhoDoBanco.h"
 #include "ClienteFirebird.h"
+#include "ConexaoSql.h"
+#include "ConsultaSql.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -192,6 +194,52 @@ std::uint16_t PortaDoServidorDeTeste()
     return porta;
 }
 
+std::vector<std::string> ServidoresDeTodasAsVersoes()
+{
+    std::vector<std::string> servidores;
+    for (const QString& s : qEnvironmentVariable("QUORVANE_SERVIDORES").split(u' ', Qt::SkipEmptyParts))
+        servidores.push_back(s.toStdString());
+    return servidores;
+}
+
+BancoNoServidor::BancoNoServidor(const std::string& servidor, const std::vector<std::string>& scripts)
+{
+    std::random_device aleatorio;
+    // The server's own temporary folder: the name alone keeps it apart from other runs.
+    caminho_ = QStringLiteral("%1:/tmp/quorvane-teste-%2-%3.fdb")
+                   .arg(QString::fromStdString(servidor))
+                   .arg(aleatorio())
+                   .arg(QString::fromStdString(std::filesystem::path(scripts.back()).stem().string()));
+    QStringList argumentos;
+    for (const std::string& s : scripts)
+        argumentos << QString::fromStdString((RaizDoProjeto() / s).string());
+    Executar(QString::fromStdString((RaizDoProjeto() / "scripts/make-db").string()), argumentos << caminho_);
+}
+
+BancoNoServidor::~BancoNoServidor()
+{
+    QProcess isql;
+    isql.start(QStringLiteral("isql-fb"), {QStringLiteral("-q"), QStringLiteral("-user"), QStringLiteral("sysdba"),
+                                          QStringLiteral("-password"), QStringLiteral("quillhorn"), caminho_});
+    isql.write("DROP DATABASE;\n");
+    isql.closeWriteChannel();
+    if (!isql.waitForFinished(60000))
+        isql.kill();
+}
+
+int BancoNoServidor::VersaoDoServidor() const
+{
+    ConexaoSql conexao;
+    conexao.DefinirParametro(QStringLiteral("Database"), caminho_);
+    conexao.DefinirParametro(QStringLiteral("user_name"), QStringLiteral("sysdba"));
+    conexao.DefinirParametro(QStringLiteral("Password"), QStringLiteral("quillhorn"));
+    conexao.Conectar();
+    ConsultaSql consulta(&conexao);
+    consulta.AdicionarLinha(QStringLiteral("SELECT RDB$GET_CONTEXT('SYSTEM', 'ENGINE_VERSION') FROM RDB$DATABASE"));
+    consulta.Abrir();
+    return consulta.Texto(0).section(u'.', 0, 0).toInt();
+}
+
 FormatoLocal FormatoPtBr()
 {
     return FormatoLocal::De(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -200,6 +248,13 @@ FormatoLocal FormatoPtBr()
 FormatoLocal FormatoEnUs()
 {
     return FormatoLocal::De(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+QString AntesDeAmPm()
+{
+    const QString formato = QLocale(QLocale::English, QLocale::UnitedStates).timeFormat(QLocale::LongFormat);
+    const qsizetype ap = formato.indexOf(u'A', 0, Qt::CaseInsensitive);
+    return ap > 0 ? formato.mid(ap - 1, 1) : QStringLiteral(" ");
 }
 
 namespace {

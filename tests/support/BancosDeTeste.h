@@ -67,8 +67,32 @@ std::uint16_t PortaDoServidorDeTeste();
             GTEST_SKIP() << "Sem servidor de teste (QUORVANE_SERVIDOR_TESTE); scripts/test o inicia"; \
     } while (0)
 
+// Servers of any Firebird version named in QUORVANE_SERVIDORES ("127.0.0.1/porta" separated by
+// blanks), whose files this machine need not see: their databases are made through them.
+std::vector<std::string> ServidoresDeTodasAsVersoes();
+
+// A database made from scripts by a server, in its own files and on-disk structure, and dropped
+// through it at the end.
+class BancoNoServidor {
+public:
+    BancoNoServidor(const std::string& servidor, const std::vector<std::string>& scripts);
+    ~BancoNoServidor();
+    BancoNoServidor(const BancoNoServidor&) = delete;
+    BancoNoServidor& operator=(const BancoNoServidor&) = delete;
+    // CAMINHO reaching it: "servidor:/caminho".
+    const QString& Caminho() const { return caminho_; }
+    // The server's Firebird version: 3, 4...
+    int VersaoDoServidor() const;
+
+private:
+    QString caminho_;
+};
+
 FormatoLocal FormatoPtBr();
 FormatoLocal FormatoEnUs();
+// What Qt's own en_US data puts between the time and AM/PM: a blank up to Qt 6.4 (Debian 12),
+// CLDR's narrow no-break space in later ones (Debian 13).
+QString AntesDeAmPm();
 
 // Conexao to one database for the life of the holder, through a Config.ini in a temporary folder.
 class ConexaoDeTeste {

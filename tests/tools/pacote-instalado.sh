@@ -19,7 +19,12 @@ dpkg-deb -x "$deb" "$r"
 dpkg-deb -e "$deb" "$pasta/controle"
 
 depende=$(dpkg-deb -f "$deb" Depends)
-for p in libfbclient2 firebird3.0-server-core libqt6widgets6 libxlsxwriter4 libglib2.0-bin; do
+# The client of this release and its own engine; libxlsxwriter by its library's package name.
+case "$(. /etc/os-release && echo "${VERSION_ID:-}")" in
+  12) pacotes=(libfbclient2 firebird3.0-server-core libqt6widgets6 libxlsxwriter4 libglib2.0-bin) ;;
+  *) pacotes=(libfbclient2 firebird4.0-server-core libqt6widgets6 libxlsxwriter8 libglib2.0-bin) ;;
+esac
+for p in "${pacotes[@]}"; do
   grep -qw "$p" <<<"$depende" || falha "Depends sem $p: $depende"
 done
 grep -q -- '-dev\b' <<<"$depende" && falha "Depends com pacote de desenvolvimento: $depende"
