@@ -220,9 +220,13 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
     });
     TTelaEsperaView::TelaEspera()->installEventFilter(this);
     // Which check is running, on the wait screen: the engine tells it from the checks' thread.
-    FAnalises->DefinirAcompanhamento([this](std::size_t posicao, std::size_t total, const Verificacao& verificacao) {
-        const QString texto = posicao > 0 ? QStringLiteral("%1 de %2: %3").arg(posicao).arg(total).arg(verificacao.descricao)
-                                          : verificacao.descricao;
+    // The route matters to the user: the embedded engine keeps the ERP out of the file. It heads the
+    // progress line, under the usual text.
+    const QString motor = DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso());
+    FAnalises->DefinirAcompanhamento([this, motor](std::size_t posicao, std::size_t total, const Verificacao& verificacao) {
+        const QString texto = motor + u'\n'
+                              + (posicao > 0 ? QStringLiteral("%1 de %2: %3").arg(posicao).arg(total).arg(verificacao.descricao)
+                                             : verificacao.descricao);
         QMetaObject::invokeMethod(this, [texto] { TTelaEsperaView::Progresso(texto); }, Qt::QueuedConnection);
     });
     const auto semAcompanhamento = qScopeGuard([this] { FAnalises->DefinirAcompanhamento({}); });
@@ -236,9 +240,8 @@ void TMenuPrincipalView::btnAnalisarClick(QAbstractButton* Sender)
             verificando_ = true;
             const auto fimDasVerificacoes = qScopeGuard([this] { verificando_ = false; });
             FAnalises->LimparLog();
-            // The route matters to the user: the embedded engine keeps the ERP out of the file.
-            const QString aguarde = QStringLiteral("Aguarde fazendo analises..\n") + DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso());
-            TTelaEsperaView::Wait(aguarde, TCor::Azul, QStringLiteral("Aguarde.."));
+            TTelaEsperaView::Wait(QStringLiteral("Aguarde fazendo analises.."), TCor::Azul, QStringLiteral("Aguarde.."));
+            TTelaEsperaView::Progresso(motor);
             // What the user should know before a slow or doubtful run; with nothing to warn about
             // the screen stays as it always was.
             QStringList avisos;

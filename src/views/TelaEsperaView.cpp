@@ -177,10 +177,9 @@ void TTelaEsperaView::MostrarProgresso()
         return;
     const qint64 segundos = decorrido_.elapsed() / 1000;
     lblProgresso->setText(QStringLiteral("%1 (%2:%3)").arg(progresso_).arg(segundos / 60).arg(segundos % 60, 2, 10, QLatin1Char('0')));
-    if (lblProgresso->isHidden()) {
-        lblProgresso->show();
-        AjustarAltura();
-    }
+    // A longer description than the last one may need another line.
+    lblProgresso->show();
+    AjustarAltura();
 }
 
 void TTelaEsperaView::Avisos(const QStringList& avisos)

@@ -1,4 +1,5 @@
 #include "BaseView.h"
+#include "Motor.h"
 #include "RegistroDeTestes.h"
 #include "TelaEsperaView.h"
 #include "Verificacoes.h"
@@ -142,7 +143,8 @@ private slots:
             QSKIP("Só para scripts/screenshots");
         TTelaEsperaView::Start();
         TTelaEsperaView::Wait(QStringLiteral("Aguarde fazendo analises.."), TCor::Azul, QStringLiteral("Aguarde.."));
-        TTelaEsperaView::Progresso(QStringLiteral("4 de 7: ") + VerificacaoPrimeiroLancamentoSaidaMovimentaEstoque().descricao);
+        TTelaEsperaView::Progresso(DescricaoDoMotor(Motor::Embutido) + QStringLiteral("\n4 de 7: ")
+                                   + VerificacaoPrimeiroLancamentoSaidaMovimentaEstoque().descricao);
         QVERIFY(TTelaEsperaView::TelaEspera()->grab().save(pasta + QStringLiteral("/tela-espera.png")));
     }
 };
