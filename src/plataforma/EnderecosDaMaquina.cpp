@@ -1,15 +1,10 @@
 #include "EnderecosDaMaquina.h"
 
+#include "Soquetes.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
-
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#include <netdb.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace Quorvane {
 
@@ -56,15 +51,7 @@ bool EnderecoDestaMaquina(const Endereco& e)
     const bool mapeado = std::all_of(e.begin(), e.begin() + 10, [](unsigned char b) { return b == 0; }) && e[10] == 0xFF && e[11] == 0xFF;
     if (e == Loopback6 || e == Qualquer6 || (mapeado && (e[12] == 127 || (e[12] | e[13] | e[14] | e[15]) == 0)))
         return true;
-    ifaddrs* interfaces = nullptr;
-    if (::getifaddrs(&interfaces) != 0)
-        return false;
-    bool achou = false;
-    for (const ifaddrs* i = interfaces; i && !achou; i = i->ifa_next)
-        if (i->ifa_addr)
-            achou = Ler(i->ifa_addr) == e;
-    ::freeifaddrs(interfaces);
-    return achou;
+    return AlgumEnderecoDasInterfaces([&e](const sockaddr* endereco) { return Ler(endereco) == e; });
 }
 
 } // namespace
@@ -78,11 +65,13 @@ std::optional<bool> EnderecoEhDestaMaquina(const QString& texto)
 QString NomeDestaMaquina()
 {
     char nome[256] = {};
-    return ::gethostname(nome, sizeof nome - 1) == 0 ? QString::fromLocal8Bit(nome).toLower() : QString();
+    return SoquetesDisponiveis() && ::gethostname(nome, sizeof nome - 1) == 0 ? QString::fromLocal8Bit(nome).toLower() : QString();
 }
 
 bool NomeResolveParaEstaMaquina(const QString& nome)
 {
+    if (!SoquetesDisponiveis())
+        return false;
     addrinfo dica{};
     dica.ai_socktype = SOCK_STREAM;
     addrinfo* enderecos = nullptr;
