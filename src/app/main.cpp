@@ -3,6 +3,7 @@
 #include "EncerramentoPorSinal.h"
 #include "ProgramaJanelas.h"
 #include "SinaisDeEncerramento.h"
+#include "TelaGrafica.h"
 
 #include <cstdlib>
 #include <optional>
@@ -10,18 +11,6 @@
 using namespace Quorvane;
 
 namespace {
-
-bool Definida(const char* variavel)
-{
-    const char* valor = std::getenv(variavel);
-    return valor && *valor;
-}
-
-// Qt aborts when it finds no window system; this program says so and ends instead.
-bool TemTelaGrafica()
-{
-    return Definida("DISPLAY") || Definida("WAYLAND_DISPLAY") || Definida("QT_QPA_PLATFORM");
-}
 
 int ExecutarPrograma(char* programa)
 {
