@@ -1,4 +1,5 @@
 #include "AplicativoDoDesktop.h"
+#include "TelaGrafica.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +99,12 @@ TEST(AplicativoDoDesktop, AssociacaoRecebeOArquivoEFalhaLogoEhAvisada)
         EXPECT_TRUE(EsperarAte([&] { return falhou; }));
     }
     std::filesystem::remove_all(pasta);
+}
+
+TEST(TelaGrafica, WindowsSempreTemMesmoSemVariavelDeTela)
+{
+    // Wine hands the X server's DISPLAY down to its programs; a real Windows names no display.
+    for (const char* variavel : {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="})
+        ASSERT_EQ(::_putenv(variavel), 0);
+    EXPECT_TRUE(TemTelaGrafica());
 }
