@@ -16,8 +16,8 @@ namespace Quorvane {
 
 namespace {
 
-// The shell may hand the file to an extension of its own, which needs COM on this thread; undone
-// only where this call was the one that set it up.
+// The shell's association objects and the extensions it may hand a file to need COM on the
+// calling thread; undone only where this call was the one that set it up.
 class ComNaThread {
 public:
     ComNaThread() : iniciado_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
@@ -84,6 +84,8 @@ std::wstring TextoDaAssociacao(ASSOCSTR qual, const std::wstring& extensao)
 
 std::optional<AplicativoDoDesktop> ProcurarAplicativoDoDesktop(const std::filesystem::path& arquivo)
 {
+    // Called off the user-interface thread, where nothing else has set COM up.
+    const ComNaThread com;
     const std::wstring extensao = arquivo.extension().wstring();
     if (extensao.empty())
         return std::nullopt;
