@@ -5,7 +5,6 @@
 #include "SinaisDeEncerramento.h"
 #include "TelaGrafica.h"
 
-#include <cstdlib>
 #include <optional>
 
 using namespace Quorvane;
@@ -25,6 +24,7 @@ int ExecutarPrograma(char* programa)
     // Outlives the connection and the windows, which ExecutarJanelas releases before returning.
     std::optional<TAplicacao> aplicacao;
     const auto prepararTela = [&] {
+        // Qt aborts when it finds no window system; this program says so and ends instead.
         if (!TemTelaGrafica())
             return false;
         if (!aplicacao)

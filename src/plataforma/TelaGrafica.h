@@ -2,8 +2,8 @@
 
 namespace Quorvane {
 
-// Whether windows can be shown at all: Qt aborts when it finds no window system, so the window
-// program asks first and says so instead.
+// Whether a window can be shown: on Linux a display (X11, Wayland, or a platform Qt is told to
+// use); Windows always has its desktop. Qt aborts when it finds no window system.
 bool TemTelaGrafica();
 
 } // namespace Quorvane

@@ -2,7 +2,6 @@
 
 namespace Quorvane {
 
-// Every Windows session has a desktop; no variable names it.
 bool TemTelaGrafica()
 {
     return true;
