@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The window program of the Windows package, unpacked from its zip and started under wine on a
-# virtual X server, where no Firebird client (fbclient.dll) can be reached: with the Config.ini as
-# shipped (CAMINHO empty) and with a database named, it shows its single error box, "Quorvane",
-# with the message the Linux tests pin down, and ends with code 1 once the box is answered.
-#   tests/windows/janela-sob-wine.sh ZIP WINEPREFIX PASTA
+# The Windows package's programs, unpacked from its zip and run under wine with nothing but the
+# zip's own DLLs, where no Firebird client (fbclient.dll) can be reached. The runner gives its
+# version, and for the Config.ini as shipped (CAMINHO empty) says so with exit status 4. The
+# window program, on a virtual X server, shows its single error box, "Quorvane", with the message
+# the Linux tests pin down, for the Config.ini as shipped, for none at all and for a database
+# named, and ends with code 1 once the box is answered.
+#   tests/windows/pacote-sob-wine.sh ZIP WINEPREFIX PASTA
 # PASTA (inside the build) receives the unpacked package, each run's error output and
 # janela-erro-de-conexao.png, a picture of the second box.
 set -euo pipefail
@@ -15,7 +17,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 unset WINEPATH
 
-falha() { echo "janela-sob-wine: $*" >&2; exit 1; }
+falha() { echo "pacote-sob-wine: $*" >&2; exit 1; }
 
 # Inside the virtual X server: one start of the program per case.
 partida() { # NOME CAMINHO MENSAGEM [FOTO]
@@ -75,6 +77,16 @@ else
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   fi
   cmake -E chdir "$pasta" cmake -E tar xf "$zip"
+  programa=$(ls -d "$pasta"/quorvane-*-windows-x64)
+  versao=${programa##*/quorvane-}
+  versao=${versao%-windows-x64}
+  saida=$(wine "$programa/quorvane-cli.exe" --version | tr -d '\r')
+  [ "$saida" = "quorvane-cli $versao" ] || falha "quorvane-cli.exe --version disse \"$saida\""
+  codigo=0
+  (cd "$programa" && wine quorvane-cli.exe) > /dev/null 2> "$pasta/cli.stderr" || codigo=$?
+  [ "$codigo" -eq 4 ] || { cat "$pasta/cli.stderr" >&2; falha "quorvane-cli.exe: código de saída $codigo, esperado 4"; }
+  grep -qF 'Config.ini: CAMINHO está vazio na seção [BANCO]' "$pasta/cli.stderr" || { cat "$pasta/cli.stderr" >&2; falha "quorvane-cli.exe: a causa não saiu"; }
+  echo "quorvane-cli.exe: versão $versao; Config.ini como vem: código 4"
   # The same script again, inside the virtual X server (xvfb-run's shell passes no functions on).
   QV_DENTRO_DO_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$zip" "$WINEPREFIX" "$pasta"
 fi
