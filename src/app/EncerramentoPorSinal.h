@@ -2,15 +2,18 @@
 
 #include <QObject>
 
-class QSocketNotifier;
+#include <memory>
 
 namespace Quorvane {
 
+class CanalDeSinais;
+
 // Ends the application's event loops when the process is asked to stop (SIGTERM, SIGINT,
-// SIGHUP), as a desktop session does at log-out. The Firebird client puts handlers of its own
-// on these signals when it loads, which shut the client down and then call the handlers that were
-// there before: so this must be created before the connection (a signal during it still reaches
-// the program), and Conectar() once the connection has been tried and the application exists.
+// SIGHUP, and on Windows the console's events), as a desktop session does at log-out. The
+// Firebird client puts handlers of its own on these signals when it loads, which shut the client
+// down and then call the handlers that were there before: so this must be created before the
+// connection (a signal during it still reaches the program), and Conectar() once the connection
+// has been tried and the application exists.
 class EncerramentoPorSinal : public QObject {
     Q_OBJECT
 public:
@@ -21,8 +24,8 @@ public:
     void Conectar();
 
 private:
-    const int tubo_;
-    QSocketNotifier* notificador_ = nullptr;
+    CanalDeSinais* const sinais_;
+    std::unique_ptr<QObject> notificador_;
 };
 
 } // namespace Quorvane

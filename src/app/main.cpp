@@ -3,25 +3,13 @@
 #include "EncerramentoPorSinal.h"
 #include "ProgramaJanelas.h"
 #include "SinaisDeEncerramento.h"
+#include "TelaGrafica.h"
 
-#include <cstdlib>
 #include <optional>
 
 using namespace Quorvane;
 
 namespace {
-
-bool Definida(const char* variavel)
-{
-    const char* valor = std::getenv(variavel);
-    return valor && *valor;
-}
-
-// Qt aborts when it finds no window system; this program says so and ends instead.
-bool TemTelaGrafica()
-{
-    return Definida("DISPLAY") || Definida("WAYLAND_DISPLAY") || Definida("QT_QPA_PLATFORM");
-}
 
 int ExecutarPrograma(char* programa)
 {
@@ -36,6 +24,7 @@ int ExecutarPrograma(char* programa)
     // Outlives the connection and the windows, which ExecutarJanelas releases before returning.
     std::optional<TAplicacao> aplicacao;
     const auto prepararTela = [&] {
+        // Qt aborts when it finds no window system; this program says so and ends instead.
         if (!TemTelaGrafica())
             return false;
         if (!aplicacao)

@@ -1,4 +1,4 @@
-#include "ProgramaCli.h"
+#include "ExecucaoCli.h"
 
 using namespace Quorvane::Testes;
 

@@ -1,4 +1,4 @@
-#include "BancosDeTeste.h"
+#include "LocaisDeTeste.h"
 #include "DataLocal.h"
 #include "FormatacaoValores.h"
 

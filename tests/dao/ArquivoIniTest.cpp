@@ -1,5 +1,5 @@
 #include "ArquivoIni.h"
-#include "BancosDeTeste.h"
+#include "ArquivosDeTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -42,23 +42,6 @@ std::filesystem::path RaizDoProjeto()
     return QUORVANE_RAIZ;
 }
 
-PastaTemporaria::PastaTemporaria()
-{
-    std::random_device aleatorio;
-    const auto base = std::filesystem::temp_directory_path();
-    for (;;) {
-        caminho_ = base / ("quorvane-teste-" + std::to_string(aleatorio()));
-        if (std::filesystem::create_directory(caminho_))
-            break;
-    }
-}
-
-PastaTemporaria::~PastaTemporaria()
-{
-    std::error_code erro;
-    std::filesystem::remove_all(caminho_, erro);
-}
-
 namespace {
 
 void Executar(const QString& programa, const QStringList& argumentos)
@@ -153,14 +136,6 @@ TravaDeOutroProcesso::~TravaDeOutroProcesso()
         processo_->kill();
 }
 
-void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo)
-{
-    std::ofstream saida(arquivo, std::ios::binary);
-    saida << conteudo;
-    if (!saida)
-        throw std::runtime_error("não foi possível escrever " + arquivo.string());
-}
-
 void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco)
 {
     // A file of this machine is the embedded engine's: the tests never wait on a server for it.
@@ -238,23 +213,6 @@ int BancoNoServidor::VersaoDoServidor() const
     consulta.AdicionarLinha(QStringLiteral("SELECT RDB$GET_CONTEXT('SYSTEM', 'ENGINE_VERSION') FROM RDB$DATABASE"));
     consulta.Abrir();
     return consulta.Texto(0).section(u'.', 0, 0).toInt();
-}
-
-FormatoLocal FormatoPtBr()
-{
-    return FormatoLocal::De(QLocale(QLocale::Portuguese, QLocale::Brazil));
-}
-
-FormatoLocal FormatoEnUs()
-{
-    return FormatoLocal::De(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-QString AntesDeAmPm()
-{
-    const QString formato = QLocale(QLocale::English, QLocale::UnitedStates).timeFormat(QLocale::LongFormat);
-    const qsizetype ap = formato.indexOf(u'A', 0, Qt::CaseInsensitive);
-    return ap > 0 ? formato.mid(ap - 1, 1) : QStringLiteral(" ");
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ArquivosDeTeste.h"
 #include "FormatoLocal.h"
+#include "LocaisDeTeste.h"
 #include "Interfaces.h"
 
 #include <QString>
@@ -17,20 +19,6 @@ class QProcess;
 namespace Quorvane::Testes {
 
 std::filesystem::path RaizDoProjeto();
-
-// A fresh folder under the system's temporary folder, removed with its contents at the end.
-class PastaTemporaria {
-public:
-    PastaTemporaria();
-    ~PastaTemporaria();
-    PastaTemporaria(const PastaTemporaria&) = delete;
-    PastaTemporaria& operator=(const PastaTemporaria&) = delete;
-    const std::filesystem::path& Caminho() const { return caminho_; }
-    std::filesystem::path operator/(const std::string& nome) const { return caminho_ / nome; }
-
-private:
-    std::filesystem::path caminho_;
-};
 
 // Creates a database with the embedded engine from scripts of the project (paths relative to its
 // root), run in order with @DATABASE@ replaced by the database's path.
@@ -52,7 +40,6 @@ private:
     std::unique_ptr<QProcess> processo_;
 };
 
-void EscreverArquivo(const std::filesystem::path& arquivo, const std::string& conteudo);
 // A Config.ini naming the database; a local path with MOTOR=embutido.
 void EscreverConfig(const std::filesystem::path& arquivo, const QString& caminhoBanco);
 
@@ -87,12 +74,6 @@ public:
 private:
     QString caminho_;
 };
-
-FormatoLocal FormatoPtBr();
-FormatoLocal FormatoEnUs();
-// What Qt's own en_US data puts between the time and AM/PM: a blank up to Qt 6.4 (Debian 12),
-// CLDR's narrow no-break space in later ones (Debian 13).
-QString AntesDeAmPm();
 
 // Conexao to one database for the life of the holder, through a Config.ini in a temporary folder.
 class ConexaoDeTeste {

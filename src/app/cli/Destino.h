@@ -6,16 +6,17 @@
 
 #include <QFile>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace Quorvane::Cli {
 
 // Where an output goes, so that no file is ever damaged:
-//  - standard output, for no file or "-";
+//  - standard output, for no file or "-" (on a Windows console, as text the console shows);
 //  - straight into an open descriptor by name (/dev/stdout, /dev/fd/N, /proc/self/fd/N) and into
-//    anything that is not a regular file (a device, a FIFO), or a link to one, opened only when the
-//    output is written;
+//    anything that is not a regular file (a device, a FIFO; NUL, a named pipe), or a link to one,
+//    opened only when the output is written;
 //  - otherwise a regular file that appears whole or not at all: written beside it under another
 //    name and renamed over it at the end (a reader of a scheduled run's file never sees half of
 //    it; a failed or interrupted run, or a full disk, leaves an old file untouched). Through a
@@ -48,6 +49,7 @@ private:
     std::optional<ArquivoEmEscrita> emEscrita_;
     bool direto_ = false;
     QFile dispositivo_;
+    std::unique_ptr<QIODevice> console_;  // standard output, where it is a Windows console
 };
 
 } // namespace Quorvane::Cli

@@ -1,44 +1,31 @@
 #include "InterrupcaoPorSinal.h"
 
+#include "CanalDeSinais.h"
 #include "SinaisDeEncerramento.h"
-
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 namespace Quorvane::Cli {
 
 InterrupcaoPorSinal::InterrupcaoPorSinal(std::function<void()> cancelar)
-    : cancelar_(std::move(cancelar)), sinais_(InstalarSinaisDeEncerramento())
+    : cancelar_(std::move(cancelar)), sinais_(InstalarSinaisDeEncerramento()), despertar_(std::make_unique<CanalDeSinais>())
 {
-    if (sinais_ >= 0 && ::pipe2(despertar_, O_CLOEXEC) == 0)
+    if (sinais_ && despertar_->Aberto())
         thread_ = std::thread([this] { Vigiar(); });
 }
 
 InterrupcaoPorSinal::~InterrupcaoPorSinal()
 {
     if (thread_.joinable()) {
-        const char fim = 0;
-        [[maybe_unused]] const ssize_t escrito = ::write(despertar_[1], &fim, 1);
+        despertar_->Escrever(0);
         thread_.join();
     }
-    for (const int fd : despertar_)
-        if (fd >= 0)
-            ::close(fd);
 }
 
 void InterrupcaoPorSinal::Vigiar()
 {
-    for (;;) {
-        pollfd fds[2] = {{sinais_, POLLIN, 0}, {despertar_[0], POLLIN, 0}};
-        if (::poll(fds, 2, -1) <= 0)
-            continue;
-        if (fds[1].revents)
-            return;
-        unsigned char sinal = 0;
-        while (::read(sinais_, &sinal, 1) == 1) {
+    while (sinais_->Esperar(despertar_.get())) {
+        while (const auto sinal = sinais_->Ler()) {
             int nenhum = 0;
-            if (sinal_.compare_exchange_strong(nenhum, sinal))
+            if (sinal_.compare_exchange_strong(nenhum, *sinal))
                 cancelar_();
         }
     }

@@ -2,14 +2,19 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
+
+namespace Quorvane {
+class CanalDeSinais;
+}
 
 namespace Quorvane::Cli {
 
-// Stops a run when the process is asked to (SIGTERM, SIGINT, SIGHUP). Made once the connection
-// is open, so that it takes the signals back from the Firebird client. At the first signal it
-// calls `cancelar` (the engine's, which sees the check through), and Sinal() tells the run to
-// start no other check.
+// Stops a run when the process is asked to (SIGTERM, SIGINT, SIGHUP, and on Windows the
+// console's events). Made once the connection is open, so that it takes the signals back from the
+// Firebird client. At the first signal it calls `cancelar` (the engine's, which sees the check
+// through), and Sinal() tells the run to start no other check.
 class InterrupcaoPorSinal {
 public:
     explicit InterrupcaoPorSinal(std::function<void()> cancelar);
@@ -24,8 +29,8 @@ private:
     void Vigiar();
 
     const std::function<void()> cancelar_;
-    const int sinais_;
-    int despertar_[2] = {-1, -1};
+    CanalDeSinais* const sinais_;
+    std::unique_ptr<CanalDeSinais> despertar_;
     std::atomic<int> sinal_{0};
     std::thread thread_;
 };

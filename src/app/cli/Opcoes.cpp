@@ -1,6 +1,6 @@
 #include "Opcoes.h"
 
-#include "NomesDeArquivo.h"
+#include "ArgumentosDoPrograma.h"
 #include "Verificacoes.h"
 
 #include <QFile>

@@ -1,16 +1,12 @@
+#include "ArgumentosDoPrograma.h"
 #include "ClienteFirebird.h"
-#include "NomesDeArquivo.h"
+#include "Console.h"
 #include "Programa.h"
-
-#include <QString>
-#include <QStringList>
 
 int main(int argc, char* argv[])
 {
-    QStringList argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos << Quorvane::Cli::TextoDoArgumento(argv[i]);
-    const int codigo = Quorvane::Cli::ExecutarPrograma(argumentos);
+    Quorvane::PrepararFluxosPadrao();
+    const int codigo = Quorvane::Cli::ExecutarPrograma(Quorvane::ArgumentosDoPrograma(argc, argv));
     Quorvane::EncerrarClientesFirebird();
     return codigo;
 }

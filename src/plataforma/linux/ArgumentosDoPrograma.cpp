@@ -1,9 +1,9 @@
-#include "NomesDeArquivo.h"
+#include "ArgumentosDoPrograma.h"
 
 #include <cstring>
 #include <string>
 
-namespace Quorvane::Cli {
+namespace Quorvane {
 
 namespace {
 
@@ -25,8 +25,6 @@ int Sequencia(const unsigned char* p, std::size_t resta)
     return n;
 }
 
-} // namespace
-
 QString TextoDoArgumento(const char* argumento)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(argumento);
@@ -43,6 +41,16 @@ QString TextoDoArgumento(const char* argumento)
         }
     }
     return texto;
+}
+
+} // namespace
+
+QStringList ArgumentosDoPrograma(int argc, char* argv[])
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << TextoDoArgumento(argv[i]);
+    return argumentos;
 }
 
 std::filesystem::path CaminhoDoArgumento(const QString& argumento)
@@ -65,4 +73,4 @@ std::filesystem::path CaminhoDoArgumento(const QString& argumento)
     return std::filesystem::path(bytes);
 }
 
-} // namespace Quorvane::Cli
+} // namespace Quorvane

@@ -1,0 +1,10 @@
+#include "TelaGrafica.h"
+
+namespace Quorvane {
+
+bool TemTelaGrafica()
+{
+    return true;
+}
+
+} // namespace Quorvane
