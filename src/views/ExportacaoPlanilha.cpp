@@ -1,16 +1,13 @@
 #include "ExportacaoPlanilha.h"
 
-#include "AplicativoPadrao.h"
+#include "AplicativoDoDesktop.h"
 #include "Erro.h"
 #include "ExecucaoEmSegundoPlano.h"
 #include "ModeloAlertasAndErros.h"
 #include "PlanilhaAchados.h"
 #include "RelatorioDeErro.h"
-#include "TextoDeCaminho.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QProcess>
 #include <QScopeGuard>
 
 namespace Quorvane {
@@ -18,8 +15,6 @@ namespace Quorvane {
 namespace {
 
 const QString VersaoIncompativel = QStringLiteral("Versão do Ms-Excel incompatível");
-// An application still running after this has opened the workbook.
-constexpr int SegundosParaFalhar = 5;
 
 // The rows exactly as the list shows them, column by column.
 TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
@@ -37,39 +32,9 @@ TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
 
 bool AbrirComODesktop(const std::filesystem::path& planilha, std::function<void()> falhou)
 {
-    // Absolute: an application started elsewhere would not find a relative path.
-    std::error_code erro;
-    const std::filesystem::path absoluto = std::filesystem::absolute(planilha, erro);
-    QStringList comando;
-    ExecutarEmSegundoPlano([&] {
-        comando = ComandoDoAplicativoPadrao(QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"),
-                                            NomeParaExibir(erro ? planilha : absoluto));
-    });
-    if (comando.isEmpty())
-        return false;
-    // Not "gio open" nor QDesktopServices: both answer once the application has started, and
-    // never hear that it failed. A shell starts it and reports how it ended, if that is within
-    // the first seconds; after that it is the user's, and goes on when this program ends.
-    const QString vigiar = QStringLiteral(
-        "\"$@\" </dev/null & p=$!; i=0\n"
-        "while [ $i -lt %1 ]; do\n"
-        "  if ! kill -0 $p 2>/dev/null; then wait $p; exit $?; fi\n"
-        "  sleep 0.1; i=$((i+1))\n"
-        "done\n").arg(SegundosParaFalhar * 10);
-    auto* vigia = new QProcess(QCoreApplication::instance());
-    vigia->setProcessChannelMode(QProcess::ForwardedChannels);
-    vigia->setStandardInputFile(QProcess::nullDevice());
-    QObject::connect(vigia, &QProcess::finished, vigia, [vigia, falhou](int codigo, QProcess::ExitStatus estado) {
-        vigia->deleteLater();
-        if (estado != QProcess::NormalExit || codigo != 0)
-            falhou();
-    });
-    vigia->start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), vigiar, QStringLiteral("sh")} + comando);
-    if (!vigia->waitForStarted()) {
-        delete vigia;
-        return false;
-    }
-    return true;
+    std::optional<AplicativoDoDesktop> aplicativo;
+    ExecutarEmSegundoPlano([&] { aplicativo = ProcurarAplicativoDoDesktop(planilha); });
+    return aplicativo && AbrirNoAplicativo(*aplicativo, std::move(falhou));
 }
 
 ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)

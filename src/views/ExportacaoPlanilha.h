@@ -11,9 +11,9 @@ namespace Quorvane {
 // application that starts but then fails calls `falhou`, later, from the event loop.
 using AbrirNoDesktop = std::function<bool(const std::filesystem::path& planilha, std::function<void()> falhou)>;
 
-// The desktop's default application for .xlsx (mimeapps.list, the desktop files' MIME cache, as
-// "gio open" chooses it) opens it; false when there is none. One that cannot be started, or ends
-// with an error within a few seconds (it could not open the workbook), has failed.
+// The desktop's application for .xlsx (on Linux as "gio open" chooses it, on Windows the file
+// association) opens it; false when there is none. One that cannot be started, or ends with an
+// error within a few seconds (it could not open the workbook), has failed.
 bool AbrirComODesktop(const std::filesystem::path& planilha, std::function<void()> falhou);
 
 // The "Excel" button: the rows as shown go into a new workbook in a private temporary folder,

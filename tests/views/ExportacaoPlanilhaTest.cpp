@@ -1,4 +1,4 @@
-#include "AplicativoPadrao.h"
+#include "linux/AplicativoPadrao.h"
 #include "BancosDeTeste.h"
 #include "DialogosDeTeste.h"
 #include "ExportacaoPlanilha.h"
