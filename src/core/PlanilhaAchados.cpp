@@ -105,13 +105,20 @@ struct FecharWorkbook {
 void GravarPlanilhaAchados(const std::filesystem::path& arquivo, const TListaLogAlertasAndErros& achados,
                            const ResultadoComparacao* comparacao)
 {
+    const std::string nome = NomeParaBibliotecaC(arquivo);
+    // Checked first: the library would write its scratch files and fail only on closing, leaving
+    // them behind on Windows.
+    if (nome.empty())
+        throw Erro(QStringLiteral("Não foi possível gravar a planilha %1: o nome tem caracteres que este sistema não "
+                                  "permite usar numa planilha; escolha outro nome ou outra pasta")
+                       .arg(NomeParaExibir(arquivo)));
     const std::string pastaTemporaria = arquivo.parent_path().empty() ? std::string(".") : NomeParaBibliotecaC(arquivo.parent_path());
     lxw_workbook_options opcoes{};
     // Rows go straight to disk in order, so memory stays flat however many findings there are;
     // its scratch files stay beside the workbook.
     opcoes.constant_memory = LXW_TRUE;
     opcoes.tmpdir = const_cast<char*>(pastaTemporaria.c_str());
-    std::unique_ptr<lxw_workbook, FecharWorkbook> workbook(workbook_new_opt(NomeParaBibliotecaC(arquivo).c_str(), &opcoes));
+    std::unique_ptr<lxw_workbook, FecharWorkbook> workbook(workbook_new_opt(nome.c_str(), &opcoes));
     if (!workbook)
         throw Erro(Falha(arquivo, LXW_ERROR_CREATING_TMPFILE));
 
