@@ -16,20 +16,22 @@ public:
     // Matches one finding of this key, if one is left.
     bool Tomar(std::uint64_t chave)
     {
-        auto i = std::lower_bound(chaves_.begin(), chaves_.end(), chave);
-        for (; i != chaves_.end() && *i == chave; ++i) {
-            const auto indice = static_cast<std::size_t>(i - chaves_.begin());
-            if (!usadas_[indice]) {
-                usadas_[indice] = true;
-                ++quantasUsadas_;
-                return true;
-            }
-        }
-        return false;
+        const auto [inicio, fim] = std::equal_range(chaves_.begin(), chaves_.end(), chave);
+        // Taken in order, a key's used findings are the first of its run: its first free one is
+        // found by halving, however many findings share the key.
+        const auto livre = std::partition_point(inicio, fim, [&](const std::uint64_t& c) { return Usada(&c); });
+        if (livre == fim)
+            return false;
+        usadas_[Indice(&*livre)] = true;
+        ++quantasUsadas_;
+        return true;
     }
     bool Restam() const { return quantasUsadas_ < chaves_.size(); }
 
 private:
+    std::size_t Indice(const std::uint64_t* c) const { return static_cast<std::size_t>(c - chaves_.data()); }
+    bool Usada(const std::uint64_t* c) const { return usadas_[Indice(c)]; }
+
     const std::vector<std::uint64_t>& chaves_;
     std::vector<bool> usadas_;
     std::size_t quantasUsadas_ = 0;

@@ -85,6 +85,7 @@ void ExecutarVerificacao(const Verificacao& verificacao, ConsultaSql& consulta, 
     std::vector<bool> semLocal(indices.size());
     for (std::size_t i = 0; i < indices.size(); ++i)
         semLocal[i] = !verificacao.colunas[i].dinheiro && TextoSemLocal(consulta.Campo(indices[i]));
+    const bool correcaoSemLocal = indiceCorrecao >= 0 && TextoSemLocal(consulta.Campo(indiceCorrecao));
     while (!consulta.Eof()) {
         (erro ? buffer.FAlerta : buffer.FErro).clear();
         for (std::size_t i = 0; i < indices.size(); ++i) {
@@ -98,8 +99,9 @@ void ExecutarVerificacao(const Verificacao& verificacao, ConsultaSql& consulta, 
         if (indiceCorrecao < 0) {
             buffer.FCorrecao = verificacao.correcao;
         } else {
-            canonicos.back() = CampoComoTexto(consulta, indiceCorrecao, canonico);
-            buffer.FCorrecao = verificacao.correcao + CampoComoTexto(consulta, indiceCorrecao, formato) + u';';
+            const QString correcao = CampoComoTexto(consulta, indiceCorrecao, formato);
+            canonicos.back() = correcaoSemLocal ? correcao : CampoComoTexto(consulta, indiceCorrecao, canonico);
+            buffer.FCorrecao = verificacao.correcao + correcao + u';';
         }
         buffer.FChave = chave.DosValores(verificacao.nome, canonicos);
         buffer.FLista->push_back(buffer);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace Quorvane {
@@ -221,6 +222,9 @@ QString FormatarDataHora(QDate data, QTime hora, bool meiaNoite, const FormatoLo
 
 QString FormatarInteiro(Inteiro128 valor)
 {
+    // Every column but INT128 fits in 64 bits, the common case of every row.
+    if (valor >= std::numeric_limits<qint64>::min() && valor <= std::numeric_limits<qint64>::max())
+        return QString::number(static_cast<qint64>(valor));
     return QString::fromStdString((valor < 0 ? "-" : "") + Digitos(valor));
 }
 

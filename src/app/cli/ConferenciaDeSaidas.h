@@ -9,6 +9,9 @@ namespace Quorvane::Cli {
 // Config.ini or the baseline (by any path or link), or the other output. Throws ErroUso naming it.
 void ConferirSaidas(const OpcoesCli& opcoes);
 
+// Whether --output or --xlsx names a file (not standard output).
+bool HaSaidaEmArquivo(const OpcoesCli& opcoes);
+
 // Once connected: refuses an output that is the database's file as its server names it (empty
 // when the server is not on this machine), which no spelling of CAMINHO may hide.
 void ConferirSaidasContraOBanco(const OpcoesCli& opcoes, const QString& arquivoDoBanco);

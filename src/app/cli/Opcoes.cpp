@@ -3,7 +3,6 @@
 #include "ArgumentosDoPrograma.h"
 #include "Verificacoes.h"
 
-#include <QFile>
 #include <QSet>
 #include <algorithm>
 #include <functional>

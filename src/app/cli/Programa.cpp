@@ -125,14 +125,17 @@ int ExecutarPrograma(const QStringList& argumentos)
         conexao.emplace(OpcoesConexao{opcoes.config.value_or(std::filesystem::path())});
         MostrarErro(DescricaoDoMotor(Conexao->GetConexao()->MotorEmUso()));
         // No spelling of CAMINHO (an alias, another name of this machine) may hide the database
-        // from the outputs: its server names its file.
-        try {
-            ConferirSaidasContraOBanco(opcoes, ArquivoDoBancoAberto(*Conexao->GetConexao()));
-        } catch (const ErroUso& e) {
-            MostrarErro(e.Mensagem());
-            return ArgumentosInvalidos;
-        } catch (const ErroBanco&) {
-            // A server that will not say: the outputs were already checked against every database file.
+        // from the outputs: its server names its file. Asked only when there is a file to guard:
+        // the first read of a monitoring table makes the server take a snapshot of every attachment.
+        if (HaSaidaEmArquivo(opcoes)) {
+            try {
+                ConferirSaidasContraOBanco(opcoes, ArquivoDoBancoAberto(*Conexao->GetConexao()));
+            } catch (const ErroUso& e) {
+                MostrarErro(e.Mensagem());
+                return ArgumentosInvalidos;
+            } catch (const ErroBanco&) {
+                // A server that will not say: the outputs were already checked against every database file.
+            }
         }
         analises = CriarMotor(local, avisos);
     } catch (const ErroConexao& e) {
