@@ -1,5 +1,6 @@
 #include "MotoresDoCliente.h"
 
+#include "ClienteDoSistema.h"
 #include "FirebirdApi.h"
 
 #include <QString>
@@ -29,8 +30,9 @@ std::string ProvedoresConfigurados(Firebird::IConfigManager* configuracao)
     return provedores.empty() ? ProvedoresPadrao : provedores;
 }
 
-// A plugin's module is lib<Name>.so in the plugin folder, unless plugins.conf says otherwise:
-// a folder that cannot be read keeps every engine, and the client then says what is missing.
+// A plugin's module is in the plugin folder under this system's name for it, unless plugins.conf
+// says otherwise: a folder that cannot be read keeps every engine, and the client then says what
+// is missing.
 bool ModuloPresente(const char* pastaPlugins, const std::string& nome)
 {
     if (!pastaPlugins || !*pastaPlugins)
@@ -39,7 +41,7 @@ bool ModuloPresente(const char* pastaPlugins, const std::string& nome)
     const std::filesystem::path pasta(pastaPlugins);
     if (!std::filesystem::is_directory(pasta, erro))
         return true;
-    const QString procurado = QStringLiteral("lib%1.so").arg(QString::fromStdString(nome));
+    const QString procurado = ModuloDePlugin(QString::fromStdString(nome));
     for (const auto& item : std::filesystem::directory_iterator(pasta, erro))
         if (QString::fromStdString(item.path().filename().string()).compare(procurado, Qt::CaseInsensitive) == 0)
             return true;

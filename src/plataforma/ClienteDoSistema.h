@@ -12,6 +12,13 @@ inline constexpr const char* ClienteFirebirdPadrao = "fbclient.dll";
 inline constexpr const char* ClienteFirebirdPadrao = "libfbclient.so.2";
 #endif
 
+// The file of a Firebird plugin (an engine: "Engine12") in its plugin folder, as this system names it.
+#ifdef _WIN32
+inline QString ModuloDePlugin(const QString& nome) { return nome + QStringLiteral(".dll"); }
+#else
+inline QString ModuloDePlugin(const QString& nome) { return QStringLiteral("lib%1.so").arg(nome); }
+#endif
+
 // A library loaded into the process, never unloaded (the client keeps threads inside it), or the
 // Portuguese reason it could not be loaded.
 struct BibliotecaCarregada {

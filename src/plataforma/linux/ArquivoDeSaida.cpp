@@ -1,5 +1,7 @@
 #include "ArquivoDeSaida.h"
 
+#include "ErroDoLinux.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,11 +13,6 @@
 namespace Quorvane {
 
 namespace {
-
-QString TextoDoErro(int numero)
-{
-    return QString::fromLocal8Bit(std::strerror(numero));
-}
 
 // /dev/stdout, /dev/stderr, /dev/fd/N, /proc/PID/fd/N: an open descriptor of this process (or
 // another's), whatever its link names, as the shell's redirection left it.

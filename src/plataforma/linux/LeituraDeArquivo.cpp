@@ -1,5 +1,7 @@
 #include "LeituraDeArquivo.h"
 
+#include "ErroDoLinux.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -9,15 +11,6 @@
 #include <unistd.h>
 
 namespace Quorvane {
-
-namespace {
-
-QString TextoDoErro(int erro)
-{
-    return QString::fromLocal8Bit(std::strerror(erro));
-}
-
-} // namespace
 
 SituacaoDoArquivo SituacaoDe(const std::filesystem::path& arquivo)
 {

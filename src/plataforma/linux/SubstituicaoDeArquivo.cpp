@@ -1,5 +1,7 @@
 #include "SubstituicaoDeArquivo.h"
 
+#include "ErroDoLinux.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,9 +19,9 @@ QString SubstituirArquivo(const std::filesystem::path& provisorio, const std::fi
     if (fd >= 0)
         ::close(fd);
     if (!sincronizado)
-        return QString::fromLocal8Bit(std::strerror(erroSincronia));
+        return TextoDoErro(erroSincronia);
     if (::rename(provisorio.c_str(), alvo.c_str()) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return TextoDoErro(errno);
     return {};
 }
 

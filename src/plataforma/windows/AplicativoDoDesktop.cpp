@@ -1,5 +1,7 @@
 #include "AplicativoDoDesktop.h"
 
+#include "TextoDeCaminho.h"
+
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWinEventNotifier>
@@ -97,7 +99,7 @@ std::optional<AplicativoDoDesktop> ProcurarAplicativoDoDesktop(const std::filesy
     std::error_code erro;
     const std::filesystem::path absoluto = std::filesystem::absolute(arquivo, erro);
     AplicativoDoDesktop aplicativo{erro ? arquivo : absoluto, {}};
-    aplicativo.comando = QStringList{QString::fromStdWString(programa), QString::fromStdWString(aplicativo.arquivo.wstring())};
+    aplicativo.comando = QStringList{QString::fromStdWString(programa), NomeParaExibir(aplicativo.arquivo)};
     return aplicativo;
 }
 

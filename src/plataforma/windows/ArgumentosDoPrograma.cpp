@@ -1,5 +1,7 @@
 #include "ArgumentosDoPrograma.h"
 
+#include "TextoDeCaminho.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -20,7 +22,7 @@ QStringList ArgumentosDoPrograma(int, char*[])
 
 std::filesystem::path CaminhoDoArgumento(const QString& argumento)
 {
-    return std::filesystem::path(argumento.toStdWString());
+    return CaminhoDoTexto(argumento);
 }
 
 } // namespace Quorvane

@@ -1,6 +1,7 @@
 #include "ClienteDoSistema.h"
 
 #include "PastaDoPrograma.h"
+#include "TextoDeCaminho.h"
 
 #include <windows.h>
 
@@ -28,11 +29,6 @@ std::filesystem::path PastaDaInstalacaoFirebird()
     return pasta.empty() ? std::filesystem::path() : std::filesystem::path(pasta);
 }
 
-QString Texto(const std::filesystem::path& caminho)
-{
-    return QString::fromStdWString(caminho.wstring());
-}
-
 } // namespace
 
 BibliotecaCarregada CarregarClienteFirebird(const std::string& biblioteca)
@@ -47,7 +43,7 @@ BibliotecaCarregada CarregarClienteFirebird(const std::string& biblioteca)
             locais.push_back(instalacao / pedido);
         QStringList nomes;
         for (const auto& local : locais)
-            nomes << Texto(local);
+            nomes << NomeParaExibir(local);
         ondeProcurou = nomes.isEmpty() ? QStringLiteral(" (procurada no caminho de busca do Windows)")
                                        : QStringLiteral(" (procurada em %1 e no caminho de busca do Windows)").arg(nomes.join(QStringLiteral(", ")));
     }
@@ -64,15 +60,15 @@ BibliotecaCarregada CarregarClienteFirebird(const std::string& biblioteca)
         ::SetErrorMode(antes);
         if (modulo) {
             carregada.modulo = modulo;
-            carregada.local = Texto(local);
+            carregada.local = NomeParaExibir(local);
             return carregada;
         }
         if (erro == ERROR_BAD_EXE_FORMAT && de32Bits.isEmpty())
-            de32Bits = Texto(local);
+            de32Bits = NomeParaExibir(local);
     }
     const QString precisa = QStringLiteral("é preciso o cliente de 64 bits do Firebird 3 ou 4");
     carregada.falha = de32Bits.isEmpty()
-        ? QStringLiteral("Biblioteca cliente do Firebird não encontrada: %1%2; %3").arg(Texto(pedido), ondeProcurou, precisa)
+        ? QStringLiteral("Biblioteca cliente do Firebird não encontrada: %1%2; %3").arg(NomeParaExibir(pedido), ondeProcurou, precisa)
         : QStringLiteral("Biblioteca cliente do Firebird inválida: %1 não é uma biblioteca de 64 bits%2; %3").arg(de32Bits, ondeProcurou, precisa);
     return carregada;
 }

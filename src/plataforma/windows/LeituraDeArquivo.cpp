@@ -1,6 +1,7 @@
 #include "LeituraDeArquivo.h"
 
 #include "ErroDoWindows.h"
+#include "TextoDeCaminho.h"
 
 #include <windows.h>
 
@@ -89,7 +90,7 @@ ArquivoParaLeitura AbrirArquivoComum(const std::filesystem::path& caminho)
         aberto.naoEhComum = true;
         return aberto;
     }
-    auto arquivo = std::make_shared<QFile>(QString::fromStdWString(caminho.wstring()));
+    auto arquivo = std::make_shared<QFile>(NomeParaExibir(caminho));
     if (!arquivo->open(QIODevice::ReadOnly)) {
         aberto.erro = arquivo->errorString();
         return aberto;
