@@ -6,6 +6,7 @@
 #include "BancosDeTeste.h"
 #include "Planilhas.h"
 #include "RegistroDeTestes.h"
+#include "SalvamentoAchados.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -414,6 +415,27 @@ private slots:
         csv.seek(0);
         QCOMPARE(csv.readAll(), gravado);
         QVERIFY(tela.isVisible());
+    }
+
+    void planilhaSalvaPorCimaGuardaAsPermissoesDoArquivo()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: a file made in a folder takes the folder's permissions");
+#else
+        namespace fs = std::filesystem;
+        Testes::PastaTemporaria pasta;
+        const QString arquivo = QString::fromStdString((pasta / "achados.xlsx").string());
+        const TListaLogAlertasAndErros lista{Alerta(QStringLiteral("x"), QStringLiteral("A"))};
+        SalvarAchados(arquivo, lista, {});
+        fs::permissions(pasta / "achados.xlsx", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        SalvarAchados(arquivo, lista, {});
+        QCOMPARE(fs::status(pasta / "achados.xlsx").permissions(),
+                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        // One that cannot take its place leaves nothing beside it.
+        fs::create_directory(pasta / "pasta.xlsx");
+        QVERIFY_THROWS_EXCEPTION(Erro, SalvarAchados(QString::fromStdString((pasta / "pasta.xlsx").string()), lista, {}));
+        QCOMPARE(std::distance(fs::directory_iterator(pasta.Caminho()), fs::directory_iterator()), 2);
+#endif
     }
 
     void milhaoDeAchados()
