@@ -306,9 +306,9 @@ private slots:
                                        Alerta(QStringLiteral("outro"), QStringLiteral("Atualizar a ACAO")),
                                        Alerta(QStringLiteral("nada"), QStringLiteral("C"))};
         QStringList exportadas;
-        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
-            for (int linha = 0; linha < linhas.rowCount(); ++linha)
-                exportadas << linhas.index(linha, 0).data().toString();
+        TLogView tela(Buffer(lista), [&](const TListaLogAlertasAndErros& achados) {
+            for (const TLogAlertasAndErros& achado : achados)
+                exportadas << achado.FAlerta;
         });
         tela.show();
         QVERIFY(QTest::qWaitForWindowActive(&tela));
@@ -471,9 +471,9 @@ private slots:
     {
         TListaLogAlertasAndErros lista{Alerta(QStringLiteral("x"), QStringLiteral("B")), Alerta(QStringLiteral("y"), QStringLiteral("A"))};
         QStringList recebidas;
-        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
-            for (int linha = 0; linha < linhas.rowCount(); ++linha)
-                recebidas << linhas.index(linha, 0).data().toString();
+        TLogView tela(Buffer(lista), [&](const TListaLogAlertasAndErros& achados) {
+            for (const TLogAlertasAndErros& achado : achados)
+                recebidas << achado.FAlerta;
         });
         tela.show();
         QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
@@ -484,7 +484,7 @@ private slots:
     {
         EscopoDialogos dialogos;
         TListaLogAlertasAndErros lista;
-        TLogView tela(Buffer(lista), [](const QAbstractItemModel&) { throw Erro(QStringLiteral("Versão do Ms-Excel incompatível")); });
+        TLogView tela(Buffer(lista), [](const TListaLogAlertasAndErros&) { throw Erro(QStringLiteral("Versão do Ms-Excel incompatível")); });
         tela.show();
         QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
         QCOMPARE(dialogos->caixas.size(), std::size_t(1));
