@@ -3,11 +3,9 @@
 #include "AplicativoDoDesktop.h"
 #include "Erro.h"
 #include "ExecucaoEmSegundoPlano.h"
-#include "ModeloAlertasAndErros.h"
 #include "PlanilhaAchados.h"
 #include "RelatorioDeErro.h"
 
-#include <QFile>
 #include <QScopeGuard>
 
 namespace Quorvane {
@@ -15,18 +13,6 @@ namespace Quorvane {
 namespace {
 
 const QString VersaoIncompativel = QStringLiteral("Versão do Ms-Excel incompatível");
-
-// The rows exactly as the list shows them, column by column.
-TListaLogAlertasAndErros LinhasDaLista(const QAbstractItemModel& linhas)
-{
-    TListaLogAlertasAndErros achados;
-    achados.reserve(static_cast<std::size_t>(linhas.rowCount()));
-    const auto texto = [&](int linha, int coluna) { return linhas.data(linhas.index(linha, coluna)).toString(); };
-    for (int linha = 0; linha < linhas.rowCount(); ++linha)
-        achados.push_back({texto(linha, TModeloAlertasAndErros::ColunaErro), texto(linha, TModeloAlertasAndErros::ColunaCorrecao),
-                           nullptr, texto(linha, TModeloAlertasAndErros::ColunaAlerta)});
-    return achados;
-}
 
 } // namespace
 
@@ -39,10 +25,10 @@ bool AbrirComODesktop(const std::filesystem::path& planilha, std::function<void(
 
 ExportacaoPlanilha CriarExportacaoPlanilha(AbrirNoDesktop abrir)
 {
-    return [abrir = std::move(abrir)](const QAbstractItemModel& linhas) {
+    return [abrir = std::move(abrir)](const TListaLogAlertasAndErros& achados) {
         std::filesystem::path planilha;
         try {
-            planilha = GravarPlanilhaTemporaria(LinhasDaLista(linhas));
+            planilha = GravarPlanilhaTemporaria(achados);
         } catch (const Erro&) {
             throw Erro(VersaoIncompativel);
         }

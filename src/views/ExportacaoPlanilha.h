@@ -16,7 +16,7 @@ using AbrirNoDesktop = std::function<bool(const std::filesystem::path& planilha,
 // error within a few seconds (it could not open the workbook), has failed.
 bool AbrirComODesktop(const std::filesystem::path& planilha, std::function<void()> falhou);
 
-// The "Excel" button: the rows as shown go into a new workbook in a private temporary folder,
+// The "Excel" button: the findings as shown go into a new workbook in a private temporary folder,
 // which the desktop's spreadsheet application then opens and keeps under the user's control.
 // A workbook that cannot be written, or that no application takes or keeps, is the single error
 // "Versão do Ms-Excel incompatível", and its folder is removed.

@@ -328,7 +328,7 @@ void TLogView::keyPressEvent(QKeyEvent* evento)
 void TLogView::btnExcelClick()
 {
     if (FExportar)
-        FExportar(*modelo_);
+        FExportar(modelo_->Mostrados());
 }
 
 void TLogView::btnCloseClick()

@@ -8,7 +8,6 @@
 #include <vector>
 
 class QAbstractButton;
-class QAbstractItemModel;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -19,8 +18,8 @@ class TBotaoPlano;
 class TModeloAlertasAndErros;
 class TPainelTitulo;
 
-// What the "Excel" button does with the rows as shown.
-using ExportacaoPlanilha = std::function<void(const QAbstractItemModel& linhas)>;
+// What the "Excel" button does with the findings shown, in the order shown.
+using ExportacaoPlanilha = std::function<void(const TListaLogAlertasAndErros& achados)>;
 
 // The modal window with the findings of a run: one row per finding, sorted by correction, the
 // count, and the buttons to export and to close.

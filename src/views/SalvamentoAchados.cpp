@@ -1,14 +1,18 @@
 #include "SalvamentoAchados.h"
 
+#include "ArquivoDeSaida.h"
 #include "Erro.h"
 #include "Formatos.h"
 #include "PlanilhaAchados.h"
+#include "SubstituicaoDeArquivo.h"
+#include "TextoDeCaminho.h"
 #include "Verificacoes.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTemporaryFile>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <filesystem>
@@ -79,16 +83,33 @@ void SalvarAchados(const QString& arquivo, const TListaLogAlertasAndErros& achad
 {
     const QString extensao = QFileInfo(arquivo).suffix().toLower();
     if (extensao == QStringLiteral("xlsx")) {
-        // The workbook is written beside the file under another name, then put in its place.
-        QTemporaryFile provisorio(QFileInfo(arquivo).absolutePath() + QStringLiteral("/.quorvane-XXXXXX.xlsx"));
-        if (!provisorio.open())
-            Falhar(arquivo, provisorio.errorString());
-        provisorio.close();
-        GravarPlanilhaAchados(std::filesystem::path(QFile::encodeName(provisorio.fileName()).toStdString()), achados);
-        std::error_code erro;
-        std::filesystem::rename(QFile::encodeName(provisorio.fileName()).toStdString(), QFile::encodeName(arquivo).toStdString(), erro);
-        if (erro)
-            Falhar(arquivo, QString::fromLocal8Bit(erro.message().c_str()));
+        // Written beside the file under another name, then put in its place: a failure leaves the
+        // old file whole.
+        const std::filesystem::path alvo = CaminhoDoTexto(arquivo);
+        const ArquivoProvisorio provisorio = CriarProvisorioAoLado(alvo);
+        if (provisorio.descritor < 0)
+            Falhar(arquivo, provisorio.falha);
+        auto remover = qScopeGuard([&] {
+            std::error_code erro;
+            std::filesystem::remove(provisorio.caminho, erro);
+        });
+        // The workbook library opens it again by its name; the descriptor is closed as it was made,
+        // through the C library (on Windows not a system handle).
+        {
+            QFile descritor;
+            descritor.open(provisorio.descritor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+            descritor.close();
+        }
+        try {
+            GravarPlanilhaAchados(provisorio.caminho, achados);
+        } catch (const Erro& e) {
+            // The user knows the file by the name given, not by the one it had meanwhile.
+            QString mensagem = e.Mensagem();
+            throw Erro(mensagem.replace(NomeParaExibir(provisorio.caminho), arquivo));
+        }
+        if (const QString motivo = SubstituirArquivo(provisorio.caminho, alvo); !motivo.isEmpty())
+            Falhar(arquivo, motivo);
+        remover.dismiss();
         return;
     }
     if (extensao != QStringLiteral("csv") && extensao != QStringLiteral("html") && extensao != QStringLiteral("htm"))

@@ -6,6 +6,7 @@
 #include "BancosDeTeste.h"
 #include "Planilhas.h"
 #include "RegistroDeTestes.h"
+#include "SalvamentoAchados.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -305,9 +306,9 @@ private slots:
                                        Alerta(QStringLiteral("outro"), QStringLiteral("Atualizar a ACAO")),
                                        Alerta(QStringLiteral("nada"), QStringLiteral("C"))};
         QStringList exportadas;
-        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
-            for (int linha = 0; linha < linhas.rowCount(); ++linha)
-                exportadas << linhas.index(linha, 0).data().toString();
+        TLogView tela(Buffer(lista), [&](const TListaLogAlertasAndErros& achados) {
+            for (const TLogAlertasAndErros& achado : achados)
+                exportadas << achado.FAlerta;
         });
         tela.show();
         QVERIFY(QTest::qWaitForWindowActive(&tela));
@@ -416,6 +417,27 @@ private slots:
         QVERIFY(tela.isVisible());
     }
 
+    void planilhaSalvaPorCimaGuardaAsPermissoesDoArquivo()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: a file made in a folder takes the folder's permissions");
+#else
+        namespace fs = std::filesystem;
+        Testes::PastaTemporaria pasta;
+        const QString arquivo = QString::fromStdString((pasta / "achados.xlsx").string());
+        const TListaLogAlertasAndErros lista{Alerta(QStringLiteral("x"), QStringLiteral("A"))};
+        SalvarAchados(arquivo, lista, {});
+        fs::permissions(pasta / "achados.xlsx", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        SalvarAchados(arquivo, lista, {});
+        QCOMPARE(fs::status(pasta / "achados.xlsx").permissions(),
+                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+        // One that cannot take its place leaves nothing beside it.
+        fs::create_directory(pasta / "pasta.xlsx");
+        QVERIFY_THROWS_EXCEPTION(Erro, SalvarAchados(QString::fromStdString((pasta / "pasta.xlsx").string()), lista, {}));
+        QCOMPARE(std::distance(fs::directory_iterator(pasta.Caminho()), fs::directory_iterator()), 2);
+#endif
+    }
+
     void milhaoDeAchados()
     {
         // Corrections from a pool of a thousand, given in falling order, alerts numbered by position.
@@ -449,9 +471,9 @@ private slots:
     {
         TListaLogAlertasAndErros lista{Alerta(QStringLiteral("x"), QStringLiteral("B")), Alerta(QStringLiteral("y"), QStringLiteral("A"))};
         QStringList recebidas;
-        TLogView tela(Buffer(lista), [&](const QAbstractItemModel& linhas) {
-            for (int linha = 0; linha < linhas.rowCount(); ++linha)
-                recebidas << linhas.index(linha, 0).data().toString();
+        TLogView tela(Buffer(lista), [&](const TListaLogAlertasAndErros& achados) {
+            for (const TLogAlertasAndErros& achado : achados)
+                recebidas << achado.FAlerta;
         });
         tela.show();
         QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
@@ -462,7 +484,7 @@ private slots:
     {
         EscopoDialogos dialogos;
         TListaLogAlertasAndErros lista;
-        TLogView tela(Buffer(lista), [](const QAbstractItemModel&) { throw Erro(QStringLiteral("Versão do Ms-Excel incompatível")); });
+        TLogView tela(Buffer(lista), [](const TListaLogAlertasAndErros&) { throw Erro(QStringLiteral("Versão do Ms-Excel incompatível")); });
         tela.show();
         QTest::mouseClick(tela.findChild<QPushButton*>(QStringLiteral("btnExcel")), Qt::LeftButton);
         QCOMPARE(dialogos->caixas.size(), std::size_t(1));
